@@ -1,0 +1,50 @@
+#include "platform/colors.h"
+
+#include <array>
+
+namespace anod {
+namespace {
+
+// The classic standard scheme, by system colour index.
+constexpr std::array<Rgb, 25> kClassicScheme = {{
+    {212, 208, 200},  // 0 scroll bar
+    {58, 110, 165},   // 1 desktop
+    {10, 36, 106},    // 2 active caption
+    {128, 128, 128},  // 3 inactive caption
+    {212, 208, 200},  // 4 menu
+    {255, 255, 255},  // 5 window
+    {0, 0, 0},        // 6 window frame
+    {0, 0, 0},        // 7 menu text
+    {0, 0, 0},        // 8 window text
+    {255, 255, 255},  // 9 caption text
+    {212, 208, 200},  // 10 active border
+    {212, 208, 200},  // 11 inactive border
+    {128, 128, 128},  // 12 application workspace
+    {10, 36, 106},    // 13 highlight
+    {255, 255, 255},  // 14 highlight text
+    {212, 208, 200},  // 15 button face
+    {128, 128, 128},  // 16 button shadow
+    {128, 128, 128},  // 17 grey text
+    {0, 0, 0},        // 18 button text
+    {212, 208, 200},  // 19 inactive caption text
+    {255, 255, 255},  // 20 button highlight
+    {64, 64, 64},     // 21 3-D dark shadow
+    {212, 208, 200},  // 22 3-D light
+    {0, 0, 0},        // 23 info text
+    {255, 255, 225},  // 24 info background
+}};
+
+}  // namespace
+
+Rgb ColorToRgb(TColor color) {
+  if (color == clNone || color == clDefault) return {};
+  if (IsSystemColor(color)) {
+    const auto index = static_cast<std::uint32_t>(color) & 0xFFu;
+    return index < kClassicScheme.size() ? kClassicScheme[index] : Rgb{};
+  }
+  const auto value = static_cast<std::uint32_t>(color);
+  return {static_cast<std::uint8_t>(value & 0xFF), static_cast<std::uint8_t>((value >> 8) & 0xFF),
+          static_cast<std::uint8_t>((value >> 16) & 0xFF)};
+}
+
+}  // namespace anod

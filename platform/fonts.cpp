@@ -1,0 +1,54 @@
+#include "platform/fonts.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+
+namespace anod {
+
+MappedFace MapFace(std::string_view requested) {
+  if (requested == "MS Sans Serif" || requested == "Arial" || requested == "Microsoft Sans Serif" ||
+      requested == "Tahoma") {
+    return {"Liberation Sans", QFont::Normal};
+  }
+  if (requested == "Arial Black") return {"Lato", QFont::Black};
+  return {std::string(requested), QFont::Normal};
+}
+
+QFont ToQFont(const FontSpec& spec) {
+  const MappedFace face = MapFace(spec.name);
+  QFont font(QString::fromStdString(face.family));
+  font.setStyleStrategy(QFont::PreferAntialias);
+  font.setHintingPreference(QFont::PreferFullHinting);
+  int pixels = spec.height < 0 ? -spec.height : spec.height;
+  if (pixels == 0) pixels = 11;
+  font.setPixelSize(pixels);
+  if (spec.height > 0) {
+    // A positive height is the whole cell: shrink the em size until the cell fits.
+    while (pixels > 1 && MeasureFont(font).height > spec.height) font.setPixelSize(--pixels);
+  }
+  int weight = face.weight;
+  if (spec.bold && weight < QFont::Bold) weight = QFont::Bold;
+  font.setWeight(static_cast<QFont::Weight>(weight));
+  font.setItalic(spec.italic);
+  font.setUnderline(spec.underline);
+  font.setStrikeOut(spec.strike_out);
+  font.setKerning(false);
+  return font;
+}
+
+FontMetrics MeasureFont(const QFont& font) {
+  const QFontMetricsF m(font);
+  FontMetrics out;
+  out.ascent = static_cast<int>(std::ceil(m.ascent()));
+  out.descent = static_cast<int>(std::ceil(m.descent()));
+  out.height = out.ascent + out.descent;
+  out.internal_leading = out.height - font.pixelSize();
+  if (out.internal_leading < 0) out.internal_leading = 0;
+  out.average_char_width = static_cast<int>(std::lround(m.averageCharWidth()));
+  out.underline_offset = static_cast<int>(std::lround(m.underlinePos()));
+  out.underline_thickness = std::max(1, static_cast<int>(std::lround(m.lineWidth())));
+  return out;
+}
+
+}  // namespace anod

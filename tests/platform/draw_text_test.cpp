@@ -1,0 +1,109 @@
+#include "platform/draw_text.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/qt_canvas.h"
+
+namespace anod {
+namespace {
+
+FontSpec WindowFont() { return FontSpec{}; }
+
+FontSpec StepTextFont() {
+  FontSpec font;
+  font.height = -21;
+  font.bold = true;
+  return font;
+}
+
+TEST(FontMappingTest, WindowFontZeroIsThirteenPixelsHigh) {
+  ImageCanvas image(10, 10);
+  image.canvas().SetFont(WindowFont());
+  EXPECT_EQ(image.canvas().Metrics().height, 13);
+}
+
+TEST(FontMappingTest, ResultCaptionFitsItsLabel) {
+  ImageCanvas image(10, 10);
+  FontSpec result;
+  result.height = -19;
+  result.bold = true;
+  image.canvas().SetFont(result);
+  EXPECT_LE(image.canvas().TextWidth(" 244.92 Cm\xB2 "), 129);
+}
+
+struct LayoutCase {
+  const char* name;
+  const char* text;
+  int width;
+  unsigned flags;
+  std::vector<std::string> lines;
+  friend void PrintTo(const LayoutCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class LayoutTextTest : public testing::TestWithParam<LayoutCase> {};
+
+TEST_P(LayoutTextTest, SplitsAndWrapsAsThePlatform) {
+  const LayoutCase& row = GetParam();
+  ImageCanvas image(10, 10);
+  image.canvas().SetFont(StepTextFont());
+  std::vector<std::string> got;
+  for (const TextLine& line : LayoutText(image.canvas(), row.text, row.width, row.flags)) got.push_back(line.text);
+  EXPECT_EQ(got, row.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LayoutTextTest,
+    testing::Values(
+        LayoutCase{"CrLfStartsLines", "FIXATION\r\nEau bouillante pendant\r\n10 \xE0 30mn", 241, DT_WORDBREAK,
+                   {"FIXATION", "Eau bouillante pendant", "10 \xE0 30mn"}},
+        LayoutCase{"LeadingSpaceKept", " pendant 15", 241, DT_WORDBREAK, {" pendant 15"}},
+        LayoutCase{"WrapsAtSpaces", "aaa bbb ccc", 1, DT_WORDBREAK, {"aaa", "bbb", "ccc"}},
+        LayoutCase{"NoWrapWithoutWordBreak", "aaa bbb ccc", 1, 0, {"aaa bbb ccc"}},
+        LayoutCase{"SingleLineKeepsBreaks", "a\r\nb", 100, DT_SINGLELINE, {"a\r\nb"}},
+        LayoutCase{"PrefixResolved", "&Calculer", 200, 0, {"Calculer"}},
+        LayoutCase{"DoubleAmpersand", "A && B", 200, 0, {"A & B"}},
+        LayoutCase{"NoPrefixKeepsAmpersand", "A & B", 200, DT_NOPREFIX, {"A & B"}},
+        LayoutCase{"EmptyTextIsOneLine", "", 200, DT_WORDBREAK, {""}}),
+    [](const testing::TestParamInfo<LayoutCase>& info) { return info.param.name; });
+
+TEST(DrawTextExTest, CalcRectMeasuresWidestLineAndLineHeights) {
+  ImageCanvas image(10, 10);
+  image.canvas().SetFont(StepTextFont());
+  const int line = image.canvas().Metrics().height;
+  Rect r{5, 7, 500, 7};
+  const int height = DrawTextEx(image.canvas(), "a\r\nlonger line\r\nb", r, DT_CALCRECT, clBlack);
+  EXPECT_EQ(height, 3 * line);
+  EXPECT_EQ(r.bottom, 7 + 3 * line);
+  EXPECT_EQ(r.right - r.left, image.canvas().TextWidth("longer line"));
+}
+
+TEST(DrawTextExTest, RightAlignedTextLosesItsBeginningToTheClip) {
+  ImageCanvas image(60, 20, clWhite);
+  Canvas& canvas = image.canvas();
+  FontSpec font = StepTextFont();
+  canvas.SetFont(font);
+  Rect r{10, 0, 40, 20};
+  DrawTextEx(canvas, "WWWWWWWWWW", r, DT_RIGHT, clBlack);
+  // Nothing is drawn outside the rectangle; its right part is inked.
+  bool inked_inside = false;
+  for (int y = 0; y < 20; ++y) {
+    EXPECT_EQ(image.Pixel(5, y), (Rgb{255, 255, 255})) << y;
+    EXPECT_EQ(image.Pixel(45, y), (Rgb{255, 255, 255})) << y;
+    if (image.Pixel(35, y).r < 128) inked_inside = true;
+  }
+  EXPECT_TRUE(inked_inside);
+}
+
+TEST(DrawTextExTest, PrefixUnderlinesTheNextCharacter) {
+  ImageCanvas with(80, 30, clWhite);
+  ImageCanvas without(80, 30, clWhite);
+  for (ImageCanvas* image : {&with, &without}) image->canvas().SetFont(WindowFont());
+  Rect a{0, 0, 80, 30};
+  Rect b{0, 0, 80, 30};
+  DrawTextEx(with.canvas(), "&x", a, 0, clBlack);
+  DrawTextEx(without.canvas(), "x", b, 0, clBlack);
+  EXPECT_NE(with.image(), without.image());
+}
+
+}  // namespace
+}  // namespace anod
