@@ -237,7 +237,12 @@ void TJPEGImage::Decode(TBitmap& bitmap) {
   };
 
   if (scan_by_scan) {
-    while (decompressor.ConsumeInput() != JPEG_REACHED_EOI) {
+    // Take in one whole scan, show it, and so on to the end of the image.
+    for (;;) {
+      int status = decompressor.ConsumeInput();
+      while (status != JPEG_SCAN_COMPLETED && status != JPEG_REACHED_EOI && status != JPEG_SUSPENDED)
+        status = decompressor.ConsumeInput();
+      if (status != JPEG_SCAN_COMPLETED) break;
       decompressor.StartOutput(info.input_scan_number);
       take_palette();
       decompressor.ReadRows(first_row, stride);

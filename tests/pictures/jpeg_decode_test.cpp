@@ -127,20 +127,38 @@ TEST(JpegDecodeTest, StreamCutShortCompletesLikeTheReference) {
 }
 
 TEST(JpegDecodeTest, ScanByScanDisplayEndsWithTheSameBitmap) {
-  const auto stream = ArtFile("fixing.jpg");
-  TJPEGImage plain;
-  plain.LoadFromBytes(stream);
-  const TJPEGDefaults saved = JPEGDecodeDefaults;
-  JPEGDecodeDefaults.ScanByScanDisplay = true;
-  TJPEGImage scan_by_scan;
-  JPEGDecodeDefaults = saved;
-  scan_by_scan.LoadFromBytes(stream);
-  const TBitmap& a = plain.DecodedBitmap();
-  const TBitmap& b = scan_by_scan.DecodedBitmap();
-  ASSERT_EQ(a.Width(), b.Width());
-  ASSERT_EQ(a.Height(), b.Height());
-  for (int y = 0; y < a.Height(); ++y) {
-    ASSERT_EQ(0, std::memcmp(a.ScanLine(y), b.ScanLine(y), static_cast<std::size_t>(a.Width()) * 3)) << "row " << y;
+  const struct {
+    const char* name;
+    const char* file;
+    TJPEGPixelFormat depth;
+  } rows[] = {
+      {"ProgressiveTrueColour", "fixing.jpg", TJPEGPixelFormat::jf24Bit},
+      {"ProgressiveEightBit", "fixing.jpg", TJPEGPixelFormat::jf8Bit},
+      {"BaselineTrueColour", "box.jpg", TJPEGPixelFormat::jf24Bit},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const auto stream = ArtFile(row.file);
+    const TJPEGDefaults saved = JPEGDecodeDefaults;
+    JPEGDecodeDefaults.OutputDepth = row.depth;
+    TJPEGImage plain;
+    JPEGDecodeDefaults.ScanByScanDisplay = true;
+    TJPEGImage scan_by_scan;
+    JPEGDecodeDefaults = saved;
+    plain.LoadFromBytes(stream);
+    scan_by_scan.LoadFromBytes(stream);
+    int passes = 0;
+    scan_by_scan.OnChange = [&](TGraphic&) { ++passes; };
+    const TBitmap& a = plain.DecodedBitmap();
+    const TBitmap& b = scan_by_scan.DecodedBitmap();
+    ASSERT_EQ(a.Width(), b.Width());
+    ASSERT_EQ(a.Height(), b.Height());
+    ASSERT_EQ(a.BitsPerPixel(), b.BitsPerPixel());
+    EXPECT_EQ(a.PaletteEntries(), b.PaletteEntries());
+    const auto row_bytes = static_cast<std::size_t>(a.Width() * a.BitsPerPixel() / 8);
+    for (int y = 0; y < a.Height(); ++y) {
+      ASSERT_EQ(0, std::memcmp(a.ScanLine(y), b.ScanLine(y), row_bytes)) << "row " << y;
+    }
   }
 }
 

@@ -108,6 +108,12 @@ QLinearGradient CylinderShade(qreal left, qreal right, QColor base) {
   return g;
 }
 
+QLinearGradient Shade(QPointF from, QPointF to, std::initializer_list<QGradientStop> stops) {
+  QLinearGradient g(from, to);
+  for (const QGradientStop& stop : stops) g.setColorAt(stop.first, stop.second);
+  return g;
+}
+
 void Grain(QImage& image, const QRect& rect, int amplitude, unsigned seed) {
   std::uint32_t state = seed * 2654435761u + 1;
   const QRect area = rect.intersected(image.rect());

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QColor>
+#include <QGradient>
+#include <initializer_list>
 #include <QImage>
 #include <QPainter>
 #include <QPointF>
@@ -44,6 +46,8 @@ void Arrow(QPainter& p, QPointF from, QPointF to, QColor color, qreal width, boo
 // A thin vertical gradient along x for cylindrical surfaces: dark at the
 // edges, a highlight a third of the way in.
 QLinearGradient CylinderShade(qreal left, qreal right, QColor base);
+// A linear gradient from `from` to `to` through the given stops.
+QLinearGradient Shade(QPointF from, QPointF to, std::initializer_list<QGradientStop> stops);
 QColor Mix(QColor a, QColor b, qreal t);
 
 // Sprinkles faint noise over `rect` so shaded areas read as a photograph.

@@ -165,13 +165,11 @@ QImage DrawColouring() {
     QPainter p(&image);
     PreparePainter(p);
     // Lab wall and bench, softly lit from the upper left.
-    QLinearGradient wall(0, 0, kStepWidth, 200);
-    wall.setColorAt(0, QColor(228, 226, 220));
-    wall.setColorAt(1, QColor(170, 172, 170));
+    const QLinearGradient wall =
+        Shade(QPointF(0, 0), QPointF(kStepWidth, 200), {{0, QColor(228, 226, 220)}, {1, QColor(170, 172, 170)}});
     p.fillRect(QRectF(0, 0, kStepWidth, 214), wall);
-    QLinearGradient bench(0, 214, 0, kStepHeight);
-    bench.setColorAt(0, QColor(120, 112, 100));
-    bench.setColorAt(1, QColor(70, 64, 58));
+    const QLinearGradient bench =
+        Shade(QPointF(0, 214), QPointF(0, kStepHeight), {{0, QColor(120, 112, 100)}, {1, QColor(70, 64, 58)}});
     p.fillRect(QRectF(0, 214, kStepWidth, kStepHeight - 214), bench);
 
     // Clamp stand: heavy base, rod at the back left, boss and clamp reaching
@@ -179,26 +177,23 @@ QImage DrawColouring() {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 40, 45));
     p.drawRoundedRect(QRectF(20, 234, 96, 18), 3, 3);
-    QLinearGradient rod(40, 0, 50, 0);
-    rod.setColorAt(0, QColor(120, 125, 130));
-    rod.setColorAt(0.4, QColor(235, 238, 240));
-    rod.setColorAt(1, QColor(100, 104, 110));
+    const QLinearGradient rod =
+        Shade(QPointF(40, 0), QPointF(50, 0),
+              {{0, QColor(120, 125, 130)}, {0.4, QColor(235, 238, 240)}, {1, QColor(100, 104, 110)}});
     p.setBrush(rod);
     p.drawRect(QRectF(40, 18, 10, 218));
     p.setBrush(QColor(50, 50, 55));
     p.drawRoundedRect(QRectF(34, 44, 22, 18), 3, 3);
-    QLinearGradient arm(0, 48, 0, 58);
-    arm.setColorAt(0, QColor(220, 222, 225));
-    arm.setColorAt(1, QColor(110, 112, 118));
+    const QLinearGradient arm =
+        Shade(QPointF(0, 48), QPointF(0, 58), {{0, QColor(220, 222, 225)}, {1, QColor(110, 112, 118)}});
     p.setBrush(arm);
     p.drawRect(QRectF(56, 48, 148, 9));
     p.setBrush(QColor(170, 40, 30));
     p.drawRoundedRect(QRectF(196, 42, 22, 22), 4, 4);
     // Probe: a thin steel tube down into the dye, its cable back to the controller.
-    QLinearGradient probe(204, 0, 210, 0);
-    probe.setColorAt(0, QColor(130, 130, 135));
-    probe.setColorAt(0.5, QColor(245, 245, 245));
-    probe.setColorAt(1, QColor(120, 120, 125));
+    const QLinearGradient probe =
+        Shade(QPointF(204, 0), QPointF(210, 0),
+              {{0, QColor(130, 130, 135)}, {0.5, QColor(245, 245, 245)}, {1, QColor(120, 120, 125)}});
     p.setBrush(probe);
     p.drawRect(QRectF(204, 62, 6, 112));
     p.setPen(QPen(QColor(30, 30, 30), 3, Qt::SolidLine, Qt::RoundCap));
@@ -209,15 +204,13 @@ QImage DrawColouring() {
 
     // Stirrer hot plate: white body, ceramic top, controller panel in front.
     const QRectF body(96, 186, 232, 62);
-    QLinearGradient body_shade(0, body.top(), 0, body.bottom());
-    body_shade.setColorAt(0, QColor(245, 245, 242));
-    body_shade.setColorAt(1, QColor(190, 192, 190));
+    const QLinearGradient body_shade = Shade(QPointF(0, body.top()), QPointF(0, body.bottom()),
+                                             {{0, QColor(245, 245, 242)}, {1, QColor(190, 192, 190)}});
     p.setPen(QPen(QColor(120, 120, 120), 1.5));
     p.setBrush(body_shade);
     p.drawRoundedRect(body, 8, 8);
-    QLinearGradient plate(0, 176, 0, 190);
-    plate.setColorAt(0, QColor(215, 218, 220));
-    plate.setColorAt(1, QColor(150, 152, 156));
+    const QLinearGradient plate =
+        Shade(QPointF(0, 176), QPointF(0, 190), {{0, QColor(215, 218, 220)}, {1, QColor(150, 152, 156)}});
     p.setBrush(plate);
     p.drawRoundedRect(QRectF(110, 176, 170, 14), 4, 4);
     p.setBrush(QColor(40, 44, 50));
@@ -238,11 +231,9 @@ QImage DrawColouring() {
 
     // 400 ml beaker of dark blue dye on the plate.
     const QRectF beaker(150, 74, 104, 104);
-    QLinearGradient dye(beaker.left(), 0, beaker.right(), 0);
-    dye.setColorAt(0, QColor(8, 14, 70));
-    dye.setColorAt(0.3, QColor(30, 50, 150));
-    dye.setColorAt(0.55, QColor(18, 30, 110));
-    dye.setColorAt(1, QColor(6, 10, 55));
+    const QLinearGradient dye = Shade(
+        QPointF(beaker.left(), 0), QPointF(beaker.right(), 0),
+        {{0, QColor(8, 14, 70)}, {0.3, QColor(30, 50, 150)}, {0.55, QColor(18, 30, 110)}, {1, QColor(6, 10, 55)}});
     p.setPen(Qt::NoPen);
     p.setBrush(dye);
     p.drawRoundedRect(QRectF(beaker.left() + 3, 100, beaker.width() - 6, beaker.bottom() - 103), 6, 6);
