@@ -46,6 +46,22 @@ void ReadPictureValue(TPicture& picture, std::span<const std::uint8_t> bytes) {
   picture.ReadData(reader);
 }
 
+std::string PropertyReadMessage(std::string_view control_name, std::string_view property_path,
+                                std::string_view message) {
+  std::string text = "Erreur lors de la lecture de ";
+  text.append(control_name).append(".").append(property_path).append(": ").append(message);
+  return text;
+}
+
+void ReadPictureProperty(TPicture& picture, ByteReader& reader, std::string_view control_name,
+                         std::string_view property_path) {
+  try {
+    ReadPictureValue(picture, ReadBinaryValue(reader));
+  } catch (const Exception& e) {
+    throw EReadError(PropertyReadMessage(control_name, property_path, e.Message()));
+  }
+}
+
 std::vector<std::uint8_t> PictureValueBytes(const TGraphic& graphic) {
   std::vector<std::uint8_t> out;
   PutClassName(out, graphic.ClassType().name);

@@ -29,6 +29,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -50,6 +51,17 @@ void WriteBinaryValue(std::vector<std::uint8_t>& out, std::span<const std::uint8
 // Replaces the picture from the N bytes of a Picture.Data value (algorithm of
 // the header comment); on failure the previous picture stays.
 void ReadPictureValue(TPicture& picture, std::span<const std::uint8_t> bytes);
+
+// The whole step for a reader positioned at a Picture.Data value (type byte
+// first): ReadBinaryValue, then ReadPictureValue, any failure of either raised
+// again as EReadError "Erreur lors de la lecture de <control>.<path>: <message>".
+//   ReadPictureProperty(p, reader, "img1", "Picture.Data") on bytes that are
+//   not a JPEG stream -> "Erreur lors de la lecture de img1.Picture.Data: Erreur JPEG #53"
+void ReadPictureProperty(TPicture& picture, ByteReader& reader, std::string_view control_name,
+                         std::string_view property_path);
+// The message of that wrapping, for readers of other properties.
+std::string PropertyReadMessage(std::string_view control_name, std::string_view property_path,
+                                std::string_view message);
 
 // The N bytes of a Picture.Data value for `graphic`: its class name cut to 63
 // characters, then what the picture object writes (J and the stream for a

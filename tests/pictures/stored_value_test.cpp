@@ -213,6 +213,49 @@ const BinaryCase kBinary[] = {
 INSTANTIATE_TEST_SUITE_P(Binary, BinaryValueTest, testing::ValuesIn(kBinary),
                          [](const testing::TestParamInfo<BinaryCase>& info) { return std::string(info.param.name); });
 
+// The whole property as the window-description reader meets it: every
+// failure comes back as one EReadError naming the control and the property.
+struct PropertyCase {
+  const char* name;
+  Bytes value;
+  std::string message;
+};
+void PrintTo(const PropertyCase& c, std::ostream* os) { *os << c.name; }
+
+Bytes WholeValue(const Bytes& n_bytes) {
+  Bytes value;
+  WriteBinaryValue(value, n_bytes);
+  return value;
+}
+
+class PictureProperty : public StoredValueTest, public testing::WithParamInterface<PropertyCase> {};
+
+TEST_P(PictureProperty, WrapsEveryFailure) {
+  const PropertyCase& c = GetParam();
+  TPicture picture;
+  ByteReader reader(c.value);
+  std::string message;
+  try {
+    ReadPictureProperty(picture, reader, "img1", "Picture.Data");
+  } catch (const EReadError& e) {
+    message = e.Message();
+  }
+  EXPECT_EQ(message, c.message);
+}
+
+const PropertyCase kProperties[] = {
+    {"Readable", WriteJPEGPictureValue(Art("box.jpg")), ""},
+    {"NotAJpeg", WholeValue(PictureBytes("TJPEGImage", {'x', 'y'})),
+     "Erreur lors de la lecture de img1.Picture.Data: Erreur JPEG #53"},
+    {"JLargerThanBytes", WholeValue(PictureBytes("TJPEGImage", {0xFF}, 9)),
+     "Erreur lors de la lecture de img1.Picture.Data: Erreur de lecture du flux"},
+    {"TypeByteNot10", Bytes{6, 1, 'x'},
+     "Erreur lors de la lecture de img1.Picture.Data: Valeur de propri\xE9t\xE9 incorrecte"},
+    {"ClassNotListed", WholeValue(PictureBytes("TImage", {})), ""},
+};
+INSTANTIATE_TEST_SUITE_P(Property, PictureProperty, testing::ValuesIn(kProperties),
+                         [](const testing::TestParamInfo<PropertyCase>& info) { return std::string(info.param.name); });
+
 TEST(IconValueTest, CommittedIconWrapsAndDecodes) {
   const auto file = ArtFile("icon.ico");
   const Bytes value = WriteIconValue(file);
