@@ -23,7 +23,8 @@
 //   EInvalidGraphic "Image trop grande"  a frame of more than 64 megapixels
 //   EInvalidGraphicOperation "Impossible de modifier la taille d'une image JPEG"
 //                             SetWidth / SetHeight
-// A stream cut short decodes without failure, what is missing left black.
+// A stream cut short decodes without failure; what is missing comes out
+// mid-grey, as the library fills it.
 #pragma once
 
 #include <cstdint>

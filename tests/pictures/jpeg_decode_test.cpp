@@ -124,6 +124,13 @@ TEST(JpegDecodeTest, StreamCutShortCompletesLikeTheReference) {
   const auto full = ArtFile("colouring.jpg");
   const std::vector<std::uint8_t> cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(full.size() / 2));
   EXPECT_NO_THROW(ExpectSameAsReference(cut, TJPEGPixelFormat::jf24Bit, "-dct float -bmp", true));
+  // The rows past the cut come out mid-grey.
+  TJPEGImage image;
+  image.LoadFromBytes(cut);
+  const TBitmap& bitmap = image.DecodedBitmap();
+  ASSERT_EQ(bitmap.Height(), 289);
+  const std::uint8_t* last = bitmap.ScanLine(288);
+  EXPECT_TRUE(std::all_of(last, last + 354 * 3, [](std::uint8_t v) { return v == 128; }));
 }
 
 TEST(JpegDecodeTest, ScanByScanDisplayEndsWithTheSameBitmap) {
