@@ -78,6 +78,9 @@ TEST(ReadDecimal, OverflowWhileAccumulatingFails) {
 }
 
 TEST(ReadDecimal, DigitsRoundToNearestExtendedEachStep) {
+  // 2^64 − 1 still fits the 64-bit significand exactly.
+  EXPECT_EQ(ReadDecimal("18446744073709551615").value, 0x1p64L - 1);
+  EXPECT_EQ(ReadDecimal("1844674407370955161.5").value, (0x1p64L - 1) / 10);
   // 2^64 + 1 needs 65 bits: the last addition rounds to even, 2^64.
   EXPECT_EQ(ReadDecimal("18446744073709551617").value, 0x1p64L);
   // 2^64 + 3 rounds up to 2^64 + 4.
