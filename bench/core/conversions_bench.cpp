@@ -40,46 +40,40 @@ void BM_strtold(benchmark::State& state) {
 }
 BENCHMARK(BM_strtold);
 
-void BM_FormatFixed(benchmark::State& state) {
+// Writes every value of `values` with `write`, once per iteration.
+template <typename Write>
+void WriteAll(benchmark::State& state, const std::array<long double, 8>& values, Write write) {
   anod::ResetFloatingPointUnit();
   for (auto _ : state) {
-    for (long double x : kSurfaces) benchmark::DoNotOptimize(anod::FormatFixed(x, 3, 2));
+    for (long double x : values) benchmark::DoNotOptimize(write(x));
   }
-  state.SetItemsProcessed(state.iterations() * kSurfaces.size());
+  state.SetItemsProcessed(state.iterations() * values.size());
+}
+
+// Into a std::string, as our writers give their text.
+std::string Printf(const char* format, long double x) {
+  char buffer[64];
+  const int n = std::snprintf(buffer, sizeof buffer, format, x);
+  return std::string(buffer, static_cast<std::size_t>(n));
+}
+
+void BM_FormatFixed(benchmark::State& state) {
+  WriteAll(state, kSurfaces, [](long double x) { return anod::FormatFixed(x, 3, 2); });
 }
 BENCHMARK(BM_FormatFixed);
 
-// Into a std::string, as FormatFixed gives its text.
 void BM_snprintf_2Lf(benchmark::State& state) {
-  char buffer[64];
-  for (auto _ : state) {
-    for (long double x : kSurfaces) {
-      const int n = std::snprintf(buffer, sizeof buffer, "%.2Lf", x);
-      benchmark::DoNotOptimize(std::string(buffer, static_cast<std::size_t>(n)));
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * kSurfaces.size());
+  WriteAll(state, kSurfaces, [](long double x) { return Printf("%.2Lf", x); });
 }
 BENCHMARK(BM_snprintf_2Lf);
 
 void BM_FormatGeneral(benchmark::State& state) {
-  anod::ResetFloatingPointUnit();
-  for (auto _ : state) {
-    for (long double x : kCurrents) benchmark::DoNotOptimize(anod::FormatGeneral(x));
-  }
-  state.SetItemsProcessed(state.iterations() * kCurrents.size());
+  WriteAll(state, kCurrents, [](long double x) { return anod::FormatGeneral(x); });
 }
 BENCHMARK(BM_FormatGeneral);
 
 void BM_snprintf_15Lg(benchmark::State& state) {
-  char buffer[64];
-  for (auto _ : state) {
-    for (long double x : kCurrents) {
-      const int n = std::snprintf(buffer, sizeof buffer, "%.15Lg", x);
-      benchmark::DoNotOptimize(std::string(buffer, static_cast<std::size_t>(n)));
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * kCurrents.size());
+  WriteAll(state, kCurrents, [](long double x) { return Printf("%.15Lg", x); });
 }
 BENCHMARK(BM_snprintf_15Lg);
 
