@@ -2,6 +2,7 @@
 // decimal mark read from the environment's locale.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,13 +29,16 @@ std::string ReadFile(const std::string& path) {
 // Runs the program through the shell with `environment` and `arguments`
 // (already quoted) and `input` on stdin.
 Outcome RunProgram(const std::string& environment, const std::string& arguments, const std::string& input = "") {
-  const std::string dir = testing::TempDir();
-  const std::string in = dir + "calc_in", out = dir + "calc_out", err = dir + "calc_err";
+  // ctest runs tests side by side: each process has files of its own.
+  const std::string base = testing::TempDir() + "anodisation_calc_" + std::to_string(getpid()) + "_";
+  const std::string in = base + "in", out = base + "out", err = base + "err";
   std::ofstream(in, std::ios::binary) << input;
   const std::string command = "env -u LC_ALL -u LC_NUMERIC -u LANG " + environment + " '" ANOD_CALC_PROGRAM "' " +
                               arguments + " <'" + in + "' >'" + out + "' 2>'" + err + "'";
   const int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+  Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+  for (const std::string& path : {in, out, err}) std::remove(path.c_str());
+  return outcome;
 }
 
 struct ProgramRow {
