@@ -54,6 +54,10 @@ INSTANTIATE_TEST_SUITE_P(
         GeneralRow{"1e_minus_300", 1e-300L, "1E-300"},
         GeneralRow{"smallest_normal", 0x1p-16382L, "3.36210314311209E-4932"},
         GeneralRow{"subnormal", 0x1p-16400L, "0"},
+        // The 16-bit logarithm puts 2^-681 (9.9671949510975675e-206) one
+        // decade too high; the digits are taken one place further.
+        GeneralRow{"two_to_minus_681", 0x1p-681L, "9.96719495109757E-206"},
+        GeneralRow{"two_to_minus_877", 0x1p-877L, "9.9241610332961E-265"},
         GeneralRow{"largest", std::numeric_limits<Extended>::max(), "1.18973149535723E4932"},
         GeneralRow{"plus_infinity", kExtendedInfinity, "INF"},
         GeneralRow{"minus_infinity", -kExtendedInfinity, "-INF"},
