@@ -28,6 +28,11 @@ class Exception : public std::exception {
   // The class name shown by the last-resort report ("Exception EOverflow ...").
   virtual const char* ClassName() const { return "Exception"; }
 
+  // Throws a copy of this failure as its own class, so that a failure held
+  // through a base pointer (as MapProcessorFailure gives it) reaches the
+  // catches of its class.
+  [[noreturn]] virtual void Raise() const { throw *this; }
+
   // The message in Windows-1252 (not UTF-8): for diagnostics only.
   const char* what() const noexcept override { return message_.c_str(); }
 
@@ -51,6 +56,7 @@ struct ExceptionRecord {
    public:                                                       \
     using Base::Base;                                            \
     const char* ClassName() const override { return #Name; }     \
+    [[noreturn]] void Raise() const override { throw *this; }    \
   }
 
 ANOD_FAILURE_CLASS(EAbort, Exception);
@@ -61,6 +67,7 @@ class EExternal : public Exception {
       : Exception(std::move(message)), record_(record) {}
   const ExceptionRecord& Record() const { return record_; }
   const char* ClassName() const override { return "EExternal"; }
+  [[noreturn]] void Raise() const override { throw *this; }
 
  private:
   ExceptionRecord record_;

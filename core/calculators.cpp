@@ -1,0 +1,127 @@
+#include "core/calculators.h"
+
+#include <cstdint>
+
+#include "core/decimal_reader.h"
+#include "core/extended.h"
+#include "core/failures.h"
+#include "core/fixed_writer.h"
+#include "core/float_environment.h"
+#include "core/general_writer.h"
+#include "core/whole_numbers.h"
+
+namespace anod {
+namespace {
+
+constexpr double kTwoPi = 6.28;     // the circle factors are these decimals,
+constexpr double kFourPi = 12.56;   // not multiples of pi
+constexpr std::int64_t kMilliampsPerCm2 = 10;
+// The largest rounded surface whose current fits the 64-bit product.
+constexpr std::int64_t kMaxTenfold = INT64_MAX / kMilliampsPerCm2;
+constexpr std::size_t kQuotedTextLimit = 32;
+
+// "Valeur incorrecte pour « Rayon » (CYLINDRE) : « 1,5 »"
+std::string FieldMessage(const char* what, const CalculatorInfo& calculator, const FieldInfo& field,
+                         const std::string& text) {
+  std::string quoted = text.size() > kQuotedTextLimit ? text.substr(0, kQuotedTextLimit) + "..." : text;
+  return std::string(what) + " pour \xAB " + field.word + " \xBB (" + calculator.title + ") : \xAB " +
+         quoted + " \xBB";
+}
+
+// One field: trailing spaces dropped, read, stored as a double (which fails
+// first on a value beyond the double range), then refused when malformed or
+// negative. An empty field reads as 0.
+double ReadField(const CalculatorInfo& calculator, std::size_t index, const ShapeInputs& inputs) {
+  const std::string& text = inputs.texts[index];
+  std::string_view trimmed = text;
+  while (!trimmed.empty() && trimmed.back() == ' ') trimmed.remove_suffix(1);
+  const DecimalReading reading = ReadDecimal(trimmed);
+  const double value = StoreDouble(reading.value);
+  const FieldInfo& field = calculator.fields[index];
+  if (!trimmed.empty() && reading.position != 0) {
+    throw EInvalidInput(FieldMessage("Valeur incorrecte", calculator, field, text));
+  }
+  if (value < 0) {
+    throw EInvalidInput(FieldMessage("Valeur n\xE9gative", calculator, field, text));
+  }
+  return value;
+}
+
+// Writes the surface caption, then derives and writes the current.
+void Publish(double surface, const CaptionReceivers& out) {
+  out.surface(" " + FormatFixed(surface, 3, 2) + " Cm\xB2 ");
+  const std::int64_t n = RoundToInt64(surface);
+  std::string current;
+  if (n > kMaxTenfold || n < -kMaxTenfold) {
+    // Beyond the 64-bit product: the exact tenfold in extended arithmetic.
+    current = FormatGeneral(Mul(static_cast<Extended>(n), kMilliampsPerCm2));
+  } else {
+    const std::int64_t m = MulInt64(n, kMilliampsPerCm2);
+    const double as_double = StoreDouble(static_cast<Extended>(m));
+    current = FormatGeneral(static_cast<Extended>(RoundToInt64(as_double)));
+  }
+  out.current(current + " mA ");
+}
+
+// Each step's extended result is rounded to a double when stored.
+double Step(Extended value) { return StoreDouble(value); }
+
+}  // namespace
+
+void btn1Click(const ShapeInputs& fields, const CaptionReceivers& out) {
+  EnterFloatingPointSection();
+  const CalculatorInfo& info = CalculatorFor(Shape::kCylinder);
+  const double r = ReadField(info, 0, fields);
+  const double q = Step(Mul(r, r));
+  const double caps = Step(Mul(q, kTwoPi));  // the two end discs
+  const double h = ReadField(info, 1, fields);
+  if (!(r > 0)) return;
+  double s = Step(Mul(kTwoPi, r));
+  s = Step(Mul(s, h));
+  s = Step(Add(s, caps));
+  Publish(s, out);
+}
+
+void btn2Click(const ShapeInputs& fields, const CaptionReceivers& out) {
+  EnterFloatingPointSection();
+  const CalculatorInfo& info = CalculatorFor(Shape::kBox);
+  const double height = ReadField(info, 0, fields);
+  const double length = ReadField(info, 1, fields);
+  const double width = ReadField(info, 2, fields);
+  if (!(height > 0)) return;
+  double s = Step(Mul(Mul(height, length), 2));
+  s = Step(Add(Mul(Mul(height, width), 2), s));
+  s = Step(Add(Mul(Mul(length, width), 2), s));
+  Publish(s, out);
+}
+
+void Button1Click(const ShapeInputs& fields, const CaptionReceivers& out) {
+  EnterFloatingPointSection();
+  const double r = ReadField(CalculatorFor(Shape::kSphere), 0, fields);
+  const double q = Step(Mul(r, r));
+  const double s = Step(Mul(kFourPi, q));
+  Publish(s, out);
+}
+
+void Button2Click(const ShapeInputs& fields, const CaptionReceivers& out) {
+  EnterFloatingPointSection();
+  const CalculatorInfo& info = CalculatorFor(Shape::kPyramid);
+  const double face_height = ReadField(info, 0, fields);
+  const double edge = ReadField(info, 1, fields);
+  const double base = Step(Mul(edge, edge));
+  const double face = Step(Div(Mul(edge, face_height), 2));
+  const double faces = Step(Mul(face, 4));
+  const double s = Step(Add(faces, base));
+  Publish(s, out);
+}
+
+void RunCalculator(Shape shape, const ShapeInputs& fields, const CaptionReceivers& out) {
+  switch (shape) {
+    case Shape::kCylinder: return btn1Click(fields, out);
+    case Shape::kBox: return btn2Click(fields, out);
+    case Shape::kSphere: return Button1Click(fields, out);
+    case Shape::kPyramid: return Button2Click(fields, out);
+  }
+}
+
+}  // namespace anod
