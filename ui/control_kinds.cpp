@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "ui/picture_control.h"
 #include "ui/vivid_control.h"
 
 namespace anod {
@@ -54,6 +55,7 @@ ControlEntry CreateControlKind(std::string_view class_name, std::string name, QW
   if (class_name == "TLabel") entry = Drawn<TLabel>(std::move(name), host);
   else if (class_name == "TBevel") entry = Drawn<TBevel>(std::move(name), host);
   else if (class_name == "TShape") entry = Drawn<TShape>(std::move(name), host);
+  else if (class_name == "TImage") entry = Drawn<ImageControl>(std::move(name), host);
   else if (class_name == "TEdit") entry = Windowed<TEdit>(std::move(name), "TEdit", parent, true);
   else if (class_name == "TButton") entry = Windowed<TButton>(std::move(name), "TButton", parent, true);
   else if (class_name == "TStaticText") entry = Windowed<TStaticText>(std::move(name), "TStaticText", parent, false);

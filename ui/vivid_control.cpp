@@ -38,6 +38,9 @@ VividButtonTarget::VividButtonTarget(TVividButton& button) : button_(button) { b
 bool VividButtonTarget::ApplyProperty(std::string_view path, const Value& value) {
   FontSpec font = button_.Font();
   if (ApplyFontProperty(font, path, value)) {
+    // A font of its own: while loading the button does not drop its parent
+    // font by itself, and dropping it later would copy the parent's over it.
+    button_.SetParentFont(false);
     button_.SetFont(font);
     return true;
   }
