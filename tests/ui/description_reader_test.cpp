@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "core/failures.h"
+#include "pictures/jpeg_module.h"
 #include "ui/description_stream.h"
 #include "ui/form1.h"
 
@@ -124,6 +125,89 @@ INSTANTIATE_TEST_SUITE_P(
                },
                "Erreur lors de la lecture de M: Erreur de lecture du flux"}),
     [](const testing::TestParamInfo<Damage>& info) { return std::string(info.param.name); });
+
+// A form with one image control whose Picture.Data is `value`.
+std::string ImageForm(const Value& value) {
+  StreamWriter w;
+  w.BeginObject("TForm1", "Form1");
+  w.EndProperties();
+  w.BeginObject("TImage", "img1");
+  w.Property("Width", Value::Int(217));
+  w.Property("Height", Value::Int(217));
+  w.Property("Picture.Data", value);
+  w.Property("Proportional", Value::Bool(true));
+  w.EndProperties();
+  w.EndObject();
+  w.EndObject();
+  return w.Bytes();
+}
+
+// The bytes of a picture value: class name, J, then `stream` (of which only
+// `present` bytes are really there when given).
+std::string PictureBytes(const std::string& class_name, const std::string& stream, std::size_t declared) {
+  std::string out(1, static_cast<char>(class_name.size()));
+  out += class_name;
+  for (int i = 0; i < 4; ++i) out += static_cast<char>((declared >> (8 * i)) & 0xFF);
+  out += stream;
+  return out;
+}
+
+const std::string kTinyJpegStart("\xFF\xD8\xFF\xE0", 4);
+
+struct PictureDamage {
+  const char* name;
+  Value value;
+  const char* message;
+  friend void PrintTo(const PictureDamage& row, std::ostream* os) { *os << row.name; }
+};
+
+class DamagedPictureTest : public testing::TestWithParam<PictureDamage> {
+ protected:
+  static void SetUpTestSuite() { RegisterJPEGFormats(); }
+};
+
+TEST_P(DamagedPictureTest, FailsNamingTheControlAndProperty) {
+  const PictureDamage& row = GetParam();
+  const std::string bytes = ImageForm(row.value);
+  try {
+    BuildFormFromDescription(AsBytes(bytes), {});
+    FAIL() << "built without failure";
+  } catch (const EReadError& e) {
+    EXPECT_EQ(e.Message(), row.message);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, DamagedPictureTest,
+    testing::Values(
+        PictureDamage{"NotAJpeg", Value::Raw(PictureBytes("TJPEGImage", "GIF89a", 6)),
+                      "Erreur lors de la lecture de img1.Picture.Data: Erreur JPEG #53"},
+        PictureDamage{"StreamShorterThanItsLength", Value::Raw(PictureBytes("TJPEGImage", kTinyJpegStart, 5000)),
+                      "Erreur lors de la lecture de img1.Picture.Data: Erreur de lecture du flux"},
+        PictureDamage{"NotRawBytes", Value::Str("cylinder.jpg"),
+                      "Erreur lors de la lecture de img1.Picture.Data: Valeur de propri\xE9t\xE9 incorrecte"}),
+    [](const testing::TestParamInfo<PictureDamage>& info) { return std::string(info.param.name); });
+
+TEST(DescriptionReaderTest, UnknownPictureClassLeavesTheControlEmpty) {
+  RegisterJPEGFormats();
+  const std::string bytes = ImageForm(Value::Raw(PictureBytes("TImage", "xyz", 3)));
+  auto form = BuildFormFromDescription(AsBytes(bytes), {});
+  EXPECT_NE(form->Drawn("img1"), nullptr);
+}
+
+TEST(DescriptionReaderTest, PictureFailingAtFirstPaintGoesToTheSink) {
+  RegisterJPEGFormats();
+  // J = 0 is accepted when read; the first draw fails with code 42.
+  const std::string bytes = ImageForm(Value::Raw(PictureBytes("TJPEGImage", "", 0)));
+  auto form = BuildFormFromDescription(AsBytes(bytes), {});
+  std::vector<std::string> reported;
+  form->SetFailureSink([&](const Exception& e) { reported.push_back(e.Message()); });
+  form->show();
+  form->Surface()->grab();
+  form->Surface()->grab();
+  ASSERT_EQ(reported.size(), 1u);
+  EXPECT_EQ(reported[0], "Erreur JPEG #42");
+}
 
 TEST(DamagedDescriptionTest, EveryCutOfTheRealDescriptionFailsCleanly) {
   const std::span<const std::uint8_t> full = Form1Description();
