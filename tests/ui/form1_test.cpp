@@ -311,6 +311,16 @@ TEST_F(Form1Test, SelectionIsNotShownWithoutTheFocus) {
     return n;
   };
   EXPECT_GT(count_highlight(), 20);
+  // Another window takes the focus: the selection stays but is not shown.
+  QWidget other;
+  other.show();
+  QApplication::setActiveWindow(&other);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  EXPECT_TRUE(edt1->hasSelectedText());
+  EXPECT_EQ(count_highlight(), 0);
+  QApplication::setActiveWindow(form_.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  EXPECT_GT(count_highlight(), 20);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   EXPECT_EQ(count_highlight(), 0);
 }
