@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "core/codepage.h"
+#include "pictures/stored_value.h"
 #include "platform/fonts.h"
 #include "platform/qt_canvas.h"
 #include "ui/control_kinds.h"
@@ -405,12 +406,14 @@ class FormBuilder final : public DescriptionSink {
       form.scroll_->setHorizontalScrollBarPolicy(policy);
       form.scroll_->setVerticalScrollBarPolicy(policy);
     } else if (path == "Icon.Data") {
-      QPixmap icon;
       const std::string& bytes = BytesValue(value);
-      if (!icon.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<uint>(bytes.size()), "ICO")) {
-        throw EReadError(kInvalidPropertyValue);
+      const IconImage icon = DecodeIconFile({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+      QImage image(icon.width, icon.height, QImage::Format_ARGB32);
+      for (int y = 0; y < icon.height; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < icon.width; ++x) row[x] = icon.argb[static_cast<std::size_t>(y * icon.width + x)];
       }
-      form.setWindowIcon(QIcon(icon));
+      form.setWindowIcon(QIcon(QPixmap::fromImage(image)));
     } else {
       throw EReadError(UnknownPropertyMessage(path));
     }

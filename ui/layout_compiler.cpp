@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/codepage.h"
+#include "pictures/stored_value.h"
 #include "ui/description_stream.h"
 
 namespace anod {
@@ -174,15 +175,14 @@ class Compiler {
     if (word == "file") return Value::Raw(LoadFile(Quoted()));
     if (word == "picture") {
       const std::string class_name = Word();
-      if (class_name.size() > 63) Fail("picture class name longer than 63 characters");
+      if (class_name != "TJPEGImage") Fail("pictures are TJPEGImage, not " + class_name);
       const std::string stream = LoadFile(Quoted());
-      std::string bytes;
-      bytes += static_cast<char>(class_name.size());
-      bytes += class_name;
-      const auto j = static_cast<std::uint32_t>(stream.size());
-      for (int i = 0; i < 4; ++i) bytes += static_cast<char>((j >> (8 * i)) & 0xFF);
-      bytes += stream;
-      return Value::Raw(std::move(bytes));
+      // The pictures module writes the whole value (type byte and length
+      // first); the stream writer adds those itself.
+      const std::vector<std::uint8_t> value = WriteJPEGPictureValue(
+          {reinterpret_cast<const std::uint8_t*>(stream.data()), stream.size()});
+      constexpr std::size_t kTypeAndLength = 5;
+      return Value::Raw(std::string(value.begin() + kTypeAndLength, value.end()));
     }
     return Value::Id(word);
   }

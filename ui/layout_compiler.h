@@ -17,7 +17,8 @@
 // of a multi-line caption stays on its own source line); true, false; an
 // identifier (clNavy, taCenter, btn1Click); [fsBold] (a set); file "path"
 // (the bytes of a file); picture TJPEGImage "path" (a picture value: class
-// name, then the JPEG stream's length and bytes).
+// name, then the JPEG stream's length and bytes, as the pictures module
+// writes it).
 //
 // A control's properties are written as Left, Top, Width, Height, then its own
 // lines, then its style's lines that it does not set itself, so a picture is

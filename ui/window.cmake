@@ -1,13 +1,18 @@
 # The main window: its layout source compiled at build time into a byte
 # stream carried as a resource, the reader that builds it, the controls.
 
-add_library(anod_layout_compiler_lib STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/layout_compiler.cpp
+# The byte stream's values, writer and cursor, with the reader's messages.
+add_library(anod_description_stream STATIC
   ${CMAKE_CURRENT_LIST_DIR}/description_stream.cpp
   ${CMAKE_CURRENT_LIST_DIR}/read_messages.cpp
 )
-target_include_directories(anod_layout_compiler_lib PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(anod_layout_compiler_lib PUBLIC anod_core)
+target_include_directories(anod_description_stream PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(anod_description_stream PUBLIC anod_core)
+
+# The build-time compiler of the readable layout; pictures are written by the
+# pictures module's value writer.
+add_library(anod_layout_compiler_lib STATIC ${CMAKE_CURRENT_LIST_DIR}/layout_compiler.cpp)
+target_link_libraries(anod_layout_compiler_lib PUBLIC anod_description_stream PRIVATE anod_pictures)
 
 add_executable(anod_layout_compiler ${CMAKE_CURRENT_LIST_DIR}/layout_compiler_main.cpp)
 target_link_libraries(anod_layout_compiler PRIVATE anod_layout_compiler_lib)
@@ -39,7 +44,7 @@ add_library(anod_window STATIC
   ${CMAKE_CURRENT_LIST_DIR}/form1_description.cpp
 )
 target_include_directories(anod_window PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(anod_window PUBLIC anod_layout_compiler_lib anod_platform anod_pictures anod_widgets Qt6::Widgets)
+target_link_libraries(anod_window PUBLIC anod_description_stream anod_platform anod_pictures anod_widgets Qt6::Widgets)
 set_source_files_properties(${ANOD_FORM1_STREAM} PROPERTIES QT_RESOURCE_ALIAS form1.anw)
 qt_add_resources(anod_window anod_form1_description
   PREFIX /anodisation

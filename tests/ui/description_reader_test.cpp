@@ -109,6 +109,16 @@ INSTANTIATE_TEST_SUITE_P(
                "Erreur lors de la lecture de Form1: Classe TPanel introuvable"},
         Damage{"NameTwice", [] { return Replace(SmallForm([](StreamWriter&) {}), "\x01" "B", "\x01L"); },
                "Erreur lors de la lecture de L: Un composant nomm\xE9 L existe d\xE9j\xE0"},
+        Damage{"IconNotAnIconFile",
+               [] {
+                 StreamWriter w;
+                 w.BeginObject("TForm1", "Form1");
+                 w.Property("Icon.Data", Value::Raw("GIF89a"));
+                 w.EndProperties();
+                 w.EndObject();
+                 return w.Bytes();
+               },
+               "Erreur lors de la lecture de Form1.Icon.Data: Ic\xF4ne incorrecte"},
         Damage{"ChildOfALabel",
                [] {
                  StreamWriter w;

@@ -147,6 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadLayout{"MissingFile", "window F TForm1\n  A file \"none\"\n",
                   "test.layout:2: cannot read \"none\": no such file"},
         BadLayout{"NumberTooBig", "window F TForm1\n  A 99999999999\n", "test.layout:2: bad number \"99999999999\""},
+        BadLayout{"PictureOfAnotherKind", "window F TForm1\n  G picture TBitmap \"four.bin\"\n",
+                  "test.layout:2: pictures are TJPEGImage, not TBitmap"},
         BadLayout{"PropertyFirst", "  A 1\n", "test.layout:1: a property outside a window, style or control"}),
     [](const testing::TestParamInfo<BadLayout>& info) { return std::string(info.param.name); });
 
