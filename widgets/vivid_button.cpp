@@ -181,6 +181,13 @@ void TVividCustomButton::SetCtlXP(bool on) {
   RepaintIfReady();
 }
 
+void TVividCustomButton::SetDefault(bool on) {
+  if (on == default_) return;
+  default_ = on;
+  QWidget* focus = QApplication::focusWidget();
+  if (focus != nullptr && focus->window() == window()) TVividApplication::ApplyFocusRule(window(), focus);
+}
+
 void TVividCustomButton::setVisible(bool visible) {
   if (!visible) {
     mouse_inside_ = false;

@@ -123,7 +123,8 @@ class TVividCustomButton : public QPushButton {
 
   // The push-button properties.
   bool Default() const { return default_; }
-  void SetDefault(bool on) { default_ = on; }
+  // A change re-runs the focus rule of the button's window.
+  void SetDefault(bool on);
   bool Cancel() const { return cancel_; }
   void SetCancel(bool on) { cancel_ = on; }
   int ModalResult() const { return modal_result_; }
