@@ -40,7 +40,7 @@ void ShowActive(QPushButton* button, bool active) {
 
 void ClickButton(QPushButton* button) {
   if (auto* vivid = qobject_cast<TVividCustomButton*>(button)) {
-    vivid->Click();
+    TVividCustomButton::Guarded([vivid] { vivid->Click(); });
   } else {
     button->click();
   }

@@ -69,7 +69,6 @@ struct ImageRow {
 const Rgb kRedRgb{255, 0, 0};
 const Rgb kGreenRgb{0, 128, 0};
 const Rgb kBlueRgb{0, 0, 255};
-const Rgb kNavyRgb{0, 0, 128};
 const Rgb kYellowRgb{255, 255, 0};
 
 TEST(TVividGlyphTest, ChoosesTheImageByDrawState) {

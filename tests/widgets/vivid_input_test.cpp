@@ -253,6 +253,21 @@ TEST_F(InputTest, RefusedRepeatTimerIsReportedAndThePressStands) {
   EXPECT_EQ(clicks_, 1);
 }
 
+TEST_F(InputTest, AFailingClickFromInputGoesToTheErrorReport) {
+  std::vector<std::string> reported;
+  TVividApplication::Instance().OnFailure = [&](const Exception& e) { reported.push_back(e.Message()); };
+  button_->OnClick = [] { throw EOverflow("D\xE9" "bordement en virgule flottante"); };
+  MoveTo(Inside());
+  QTest::mouseClick(button_, Qt::LeftButton, {}, Inside());
+  QTest::keyClick(button_, Qt::Key_Return);
+  QTest::keyClick(button_, Qt::Key_Space);
+  TVividApplication::Instance().OnFailure = nullptr;
+  EXPECT_EQ(reported, std::vector<std::string>(3, "D\xE9" "bordement en virgule flottante"));
+  EXPECT_FALSE(button_->isDown());
+  // A direct call leaves the failure to its caller.
+  EXPECT_THROW(button_->Click(), EOverflow);
+}
+
 TEST_F(InputTest, RepeatsWithQtTimers) {
   // Qt's own timers, with a tolerant count: only that repeats come at all.
   button_->SetRepeatedClick(true);
