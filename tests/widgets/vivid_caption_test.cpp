@@ -270,14 +270,24 @@ constexpr TColor kFace = clNavy;
 constexpr TColor kLight = clWhite;
 constexpr TColor kShade = clRed;
 
+// The runs "Calculer" gives in rectangle (100, 50, 300, 80), enabled or not.
+struct Recorded {
+  std::vector<RecordingCanvas::Run> runs;
+  int pen_width = 0;
+};
+Recorded Record(const TVividFxCaption& fx, bool enabled = true) {
+  ImageCanvas image(10, 10);
+  RecordingCanvas canvas(image.canvas());
+  canvas.SetFont(FontSpec{"Arial", -13});
+  DrawEffectText(canvas, "Calculer", {100, 50, 300, 80}, 0, fx, enabled, kFont, kFace);
+  return {canvas.runs, canvas.pen_width};
+}
+
 class EffectPassTest : public testing::TestWithParam<EffectRow> {};
 
 // L = 2, S = 3; offsets add up from pass to pass.
 TEST_P(EffectPassTest, DrawsThePassesInOrder) {
   const EffectRow& row = GetParam();
-  ImageCanvas image(10, 10);
-  RecordingCanvas canvas(image.canvas());
-  canvas.SetFont(FontSpec{"Arial", -13});
   TVividFxCaption fx;
   fx.SetStyle(row.style);
   fx.SetDisabledStyle(row.disabled_style);
@@ -285,9 +295,8 @@ TEST_P(EffectPassTest, DrawsThePassesInOrder) {
   fx.SetShadowDepth(3);
   fx.SetLightColor(kLight);
   fx.SetShadowColor(kShade);
-  DrawEffectText(canvas, "Calculer", {100, 50, 300, 80}, 0, fx, row.enabled, kFont, kFace);
   std::vector<Pass> passes;
-  for (const auto& r : canvas.runs) passes.push_back({r.x - 100, r.y - 50, r.color});
+  for (const auto& r : Record(fx, row.enabled).runs) passes.push_back({r.x - 100, r.y - 50, r.color});
   EXPECT_EQ(passes, row.passes);
 }
 
@@ -311,19 +320,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<EffectRow>& info) { return info.param.name; });
 
 TEST(EffectTextTest, OutlineStrokesWithThePenOfTheShadowDepth) {
-  ImageCanvas image(10, 10);
-  RecordingCanvas canvas(image.canvas());
-  canvas.SetFont(FontSpec{"Arial", -13});
   TVividFxCaption fx;
   fx.SetStyle(tdOutline);
   fx.SetShadowDepth(4);
-  DrawEffectText(canvas, "Calculer", {100, 50, 300, 80}, 0, fx, true, kFont, kFace);
-  ASSERT_EQ(canvas.runs.size(), 1u);
-  EXPECT_TRUE(canvas.runs[0].stroked);
-  EXPECT_EQ(canvas.runs[0].x, 102);
-  EXPECT_EQ(canvas.runs[0].y, 52);
-  EXPECT_EQ(canvas.runs[0].color, kFont);
-  EXPECT_EQ(canvas.pen_width, 4);
+  const Recorded out = Record(fx);
+  ASSERT_EQ(out.runs.size(), 1u);
+  EXPECT_TRUE(out.runs[0].stroked);
+  EXPECT_EQ(out.runs[0].x, 102);
+  EXPECT_EQ(out.runs[0].y, 52);
+  EXPECT_EQ(out.runs[0].color, kFont);
+  EXPECT_EQ(out.pen_width, 4);
 }
 
 struct ExtrudeRow {
@@ -339,24 +345,21 @@ TEST(EffectTextTest, ExtrusionStepsTowardsTheOrientation) {
                              {"toBottomRight", toBottomRight, {1, 1}}};
   for (const ExtrudeRow& row : rows) {
     SCOPED_TRACE(row.name);
-    ImageCanvas image(10, 10);
-    RecordingCanvas canvas(image.canvas());
-    canvas.SetFont(FontSpec{"Arial", -13});
     TVividFxCaption fx;
     fx.SetStyle(tdExtrude);
     fx.SetShadowDepth(3);
     fx.SetOrientation(row.orientation);
-    DrawEffectText(canvas, "Calculer", {100, 50, 300, 80}, 0, fx, true, kFont, kFace);
-    ASSERT_EQ(canvas.runs.size(), 4u);  // three copies, then the text
-    const auto& text = canvas.runs[3];
+    const std::vector<RecordingCanvas::Run> runs = Record(fx).runs;
+    ASSERT_EQ(runs.size(), 4u);  // three copies, then the text
+    const auto& text = runs[3];
     EXPECT_EQ(text.color, kFont);
     for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(canvas.runs[static_cast<std::size_t>(i)].x - text.x, (3 - i) * row.step.x);
-      EXPECT_EQ(canvas.runs[static_cast<std::size_t>(i)].y - text.y, (3 - i) * row.step.y);
-      EXPECT_EQ(canvas.runs[static_cast<std::size_t>(i)].color, clBtnShadow);
+      EXPECT_EQ(runs[static_cast<std::size_t>(i)].x - text.x, (3 - i) * row.step.x);
+      EXPECT_EQ(runs[static_cast<std::size_t>(i)].y - text.y, (3 - i) * row.step.y);
+      EXPECT_EQ(runs[static_cast<std::size_t>(i)].color, clBtnShadow);
     }
     // Every copy stays inside the rectangle's corner.
-    for (const auto& r : canvas.runs) {
+    for (const auto& r : runs) {
       EXPECT_GE(r.x, 100);
       EXPECT_GE(r.y, 50);
     }
@@ -364,19 +367,16 @@ TEST(EffectTextTest, ExtrusionStepsTowardsTheOrientation) {
 }
 
 TEST(EffectTextTest, EnhancedExtrusionGradesFromShadowToLight) {
-  ImageCanvas image(10, 10);
-  RecordingCanvas canvas(image.canvas());
-  canvas.SetFont(FontSpec{"Arial", -13});
   TVividFxCaption fx;
   fx.SetStyle(tdExtrudeEnh);
   fx.SetShadowDepth(3);
   fx.SetShadowColor(clBlack);
   fx.SetLightColor(clWhite);
-  DrawEffectText(canvas, "Calculer", {100, 50, 300, 80}, 0, fx, true, kFont, kFace);
-  ASSERT_EQ(canvas.runs.size(), 4u);
-  EXPECT_EQ(canvas.runs[0].color, clBlack);
-  EXPECT_EQ(canvas.runs[1].color, RgbColor(127, 127, 127));
-  EXPECT_EQ(canvas.runs[2].color, clWhite);
+  const std::vector<RecordingCanvas::Run> runs = Record(fx).runs;
+  ASSERT_EQ(runs.size(), 4u);
+  EXPECT_EQ(runs[0].color, clBlack);
+  EXPECT_EQ(runs[1].color, RgbColor(127, 127, 127));
+  EXPECT_EQ(runs[2].color, clWhite);
 }
 
 TEST(EffectTextTest, DrawsNothingForAnEmptyTextOrRectangle) {
