@@ -168,6 +168,41 @@ TEST(ComboStyleTest, DrawsAnArrowInsteadOfTheCaption) {
   EXPECT_NEAR((navy.left + navy.right) / 2, 20, 2);
 }
 
+// ----- Rotated captions -----
+
+struct AngleRow {
+  const char* name;
+  int angle;
+  bool upright;  // turned a quarter: taller than wide
+  friend void PrintTo(const AngleRow& row, std::ostream* os) { *os << row.name; }
+};
+
+class RotatedCaptionTest : public testing::TestWithParam<AngleRow> {};
+
+TEST_P(RotatedCaptionTest, IsDrawnWholeAndCentred) {
+  QWidget form;
+  TVividButton b(&form);
+  b.resize(100, 100);
+  b.SetColor(clWhite);
+  b.SetButtonStyle(ubsFlat);
+  b.SetCaption("Calculer");
+  b.SetFont(FontSpec{"Arial", -13, true, false, false, false, clNavy});
+  b.FontFX().SetAngle(GetParam().angle);
+  ImageCanvas image(100, 100, clWhite);
+  b.DrawItem(image.canvas(), false, false);
+  const Rect ink = testing_support::InkBox(image.image(), [](Rgb c) { return c.b > 60 && c.r < 60; });
+  ASSERT_FALSE(ink.IsEmpty());
+  EXPECT_EQ(ink.Height() > ink.Width(), GetParam().upright) << ink.Width() << "x" << ink.Height();
+  EXPECT_GT(std::max(ink.Width(), ink.Height()), 45);  // the whole word, not a clipped piece
+  EXPECT_NEAR((ink.left + ink.right) / 2, 50, 4);
+  EXPECT_NEAR((ink.top + ink.bottom) / 2, 50, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Angles, RotatedCaptionTest,
+                         testing::Values(AngleRow{"Angle0", 0, false}, AngleRow{"Angle90", 90, true},
+                                         AngleRow{"Angle180", 180, false}, AngleRow{"Angle270", 270, true}),
+                         [](const testing::TestParamInfo<AngleRow>& info) { return info.param.name; });
+
 // ----- Fonts -----
 
 TEST(MainWindowFontTest, CaptionUsesTheMappedFaceAndFitsTheFace) {

@@ -4,6 +4,7 @@
 #include <QEnterEvent>
 #include <QWidget>
 #include <array>
+#include <cstdlib>
 #include <string>
 
 #include "platform/qt_canvas.h"
@@ -59,6 +60,80 @@ void Label(Canvas& canvas, int x, int y, std::string_view text) {
 
 FontSpec MainFont() { return FontSpec{"MS Sans Serif", -19, true, false, false, false, clLime}; }
 
+// A 16 x 16 glyph: a red diamond with a dark outline on fuchsia (transparent).
+GlyphBitmap DiamondGlyph() {
+  GlyphBitmap g = GlyphBitmap::Solid(16, 16, clFuchsia);
+  for (int y = 0; y < 15; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      const int d = std::abs(x - 7) + std::abs(y - 7);
+      if (d < 6) g.SetPixel(x, y, {220, 30, 30});
+      if (d == 6 || d == 7) g.SetPixel(x, y, {60, 0, 0});
+    }
+  }
+  return g;
+}
+
+// Glyph and caption: every arrangement (rows) in every alignment (columns),
+// then rotated and multi-line captions. Returns the height used.
+int DrawLayoutSection(Canvas& canvas, int top) {
+  constexpr int kW = 96, kH = 44, kGap = 4, kLabelW = 120, kHeadH = 18;
+  QWidget parent;
+  TVividButton button(&parent);
+  button.resize(kW, kH);
+  button.SetButtonStyle(ubsWin40);
+  button.SetColor(clBtnFace);
+  button.SetCaption("Calculer");
+  button.SetFont(FontSpec{"Arial", -12, true, false, false, false, clNavy});
+  button.SetGlyph(DiamondGlyph());
+  Label(canvas, 8, top, "Glyph and caption: AlignText2Glyph (rows) x Alignment (columns)");
+  for (int a = 0; a < 9; ++a) {
+    Label(canvas, 8 + kLabelW + a * (kW + kGap), top + kHeadH, VividName(static_cast<TVividAlignment>(a)));
+  }
+  int y = top + 2 * kHeadH;
+  for (int t = 0; t < 8; ++t, y += kH + kGap) {
+    Label(canvas, 8, y + kH / 2 - 6, VividName(static_cast<TVividTextArrange>(t)));
+    button.ButtonLayout().SetAlignText2Glyph(static_cast<TVividTextArrange>(t));
+    for (int a = 0; a < 9; ++a) {
+      button.ButtonLayout().SetAlignment(static_cast<TVividAlignment>(a));
+      DrawButton(canvas, button, kStates[0], 8 + kLabelW + a * (kW + kGap), y);
+    }
+  }
+
+  // Uncoloured glyph styles in each state, then rotated and wrapped captions.
+  button.ButtonLayout().SetAlignment(agCenter);
+  button.ButtonLayout().SetAlignText2Glyph(taRight);
+  Label(canvas, 8, y + 4, "ubsFlatUnColored glyph: states as above");
+  y += kHeadH + 4;
+  button.SetButtonStyle(ubsFlatUnColored);
+  for (int s = 0; s < 7; ++s) DrawButton(canvas, button, kStates[static_cast<std::size_t>(s)], 8 + kLabelW + s * (kW + kGap), y);
+  y += kH + kGap;
+
+  button.SetButtonStyle(ubsWin40);
+  button.SetGlyph(GlyphBitmap{});
+  Label(canvas, 8, y + 4, "Angle 0, 45, 90, 180, 270; MultiLine; tdShadow + Tracing 2");
+  y += kHeadH + 4;
+  const int angles[] = {0, 45, 90, 180, 270};
+  button.resize(kW, 70);
+  int x = 8 + kLabelW;
+  for (int angle : angles) {
+    button.FontFX().SetAngle(angle);
+    DrawButton(canvas, button, kStates[0], x, y);
+    x += kW + kGap;
+  }
+  button.FontFX().SetAngle(0);
+  button.SetMultiLine(true);
+  button.SetCaption("Calculer la surface du cylindre");
+  DrawButton(canvas, button, kStates[0], x, y);
+  x += kW + kGap;
+  button.SetMultiLine(false);
+  button.SetCaption("Calculer");
+  button.FontFX().SetStyle(tdShadow);
+  button.FontFX().SetTracing(2);
+  DrawButton(canvas, button, kStates[0], x, y);
+  y += 70 + kGap;
+  return y - top;
+}
+
 }  // namespace
 
 QImage RenderGallery() {
@@ -67,8 +142,9 @@ QImage RenderGallery() {
   constexpr int kBlockH = kHeadH * 2 + 14 * (kH + kGap) + 16;
   constexpr int kPerRow = 3;
   constexpr int kEffects = 11;
+  constexpr int kLayoutH = 2 * 18 + 8 * 48 + 18 + 4 + 48 + 18 + 4 + 74 + 8;
   const int rows = (kEffects + kPerRow - 1) / kPerRow;
-  ImageCanvas image(kPerRow * kBlockW, rows * kBlockH, clBtnFace);
+  ImageCanvas image(kPerRow * kBlockW, rows * kBlockH + kLayoutH, clBtnFace);
   Canvas& canvas = image.canvas();
 
   QWidget parent;
@@ -102,6 +178,7 @@ QImage RenderGallery() {
       }
     }
   }
+  DrawLayoutSection(canvas, rows * kBlockH);
   return image.image().copy();
 }
 

@@ -6,7 +6,9 @@
 
 namespace anod {
 
-// Blocks of 14 styles (rows) x 7 states (columns), one block per effect.
+// Blocks of 14 styles (rows) x 7 states (columns), one block per effect,
+// then glyph-and-caption layouts, uncoloured glyphs, rotated and wrapped
+// captions.
 QImage RenderGallery();
 
 // The main window's 226 x 24 button in its six states, magnified `zoom`
