@@ -124,11 +124,6 @@ void TVividApplication::SetTimerService(TimerService* service) {
   pool_ = std::make_unique<TVividTimerPool>(*timers_);
 }
 
-void TVividApplication::ReportFailure(const Exception& failure) {
-  if (!OnFailure) throw;
-  OnFailure(failure);
-}
-
 void TVividApplication::AddButton(TVividCustomButton* button) { buttons_.push_back(button); }
 
 void TVividApplication::RemoveButton(TVividCustomButton* button) { std::erase(buttons_, button); }

@@ -82,7 +82,6 @@ class TVividApplication : public QObject {
   // platform refuses, an OnClick that fails) go to OnFailure, the program's
   // error report; without one they are rethrown.
   std::function<void(const Exception&)> OnFailure;
-  void ReportFailure(const Exception& failure);
 
   // Colored buttons register themselves for the broadcasts.
   void AddButton(TVividCustomButton* button);

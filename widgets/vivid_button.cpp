@@ -282,7 +282,9 @@ void TVividCustomButton::Guarded(const std::function<void()>& action) {
   try {
     action();
   } catch (const Exception& failure) {
-    TVividApplication::Instance().ReportFailure(failure);
+    TVividApplication& app = TVividApplication::Instance();
+    if (!app.OnFailure) throw;
+    app.OnFailure(failure);
   }
 }
 

@@ -155,8 +155,8 @@ class TVividCustomButton : public QPushButton {
   // until it closes.
   void DropDown();
   // Runs an action started by an event (a click, a key, a timer tick); a
-  // failure it raises goes to TVividApplication::ReportFailure instead of
-  // unwinding through Qt's event delivery.
+  // failure it raises goes to TVividApplication::OnFailure instead of
+  // unwinding through Qt's event delivery (rethrown when none is set).
   static void Guarded(const std::function<void()>& action);
   virtual bool SupportsThemes() const { return true; }
   // Invalidates unless the button is loading.
