@@ -40,7 +40,7 @@ void ShowActive(QPushButton* button, bool active) {
 
 void ClickButton(QPushButton* button) {
   if (auto* vivid = qobject_cast<TVividCustomButton*>(button)) {
-    vivid->Click();
+    TVividCustomButton::Guarded([vivid] { vivid->Click(); });
   } else {
     button->click();
   }
@@ -122,11 +122,6 @@ void TVividApplication::SetTimerService(TimerService* service) {
   if (next == timers_ || pool_->Count() != 0) return;
   timers_ = next;
   pool_ = std::make_unique<TVividTimerPool>(*timers_);
-}
-
-void TVividApplication::ReportFailure(const Exception& failure) {
-  if (!OnFailure) throw;
-  OnFailure(failure);
 }
 
 void TVividApplication::AddButton(TVividCustomButton* button) { buttons_.push_back(button); }

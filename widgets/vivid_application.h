@@ -78,11 +78,10 @@ class TVividApplication : public QObject {
   // it is a Default button. Runs by itself on every focus change.
   static void ApplyFocusRule(QWidget* window, QWidget* focus);
 
-  // Failures raised inside the buttons' input handling (a repeat timer the
-  // platform refuses) go to OnFailure, the program's error report; without
-  // one they are rethrown.
+  // Failures raised while a button handles input (a repeat timer the
+  // platform refuses, an OnClick that fails) go to OnFailure, the program's
+  // error report; without one they are rethrown.
   std::function<void(const Exception&)> OnFailure;
-  void ReportFailure(const Exception& failure);
 
   // Colored buttons register themselves for the broadcasts.
   void AddButton(TVividCustomButton* button);

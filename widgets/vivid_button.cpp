@@ -181,6 +181,13 @@ void TVividCustomButton::SetCtlXP(bool on) {
   RepaintIfReady();
 }
 
+void TVividCustomButton::SetDefault(bool on) {
+  if (on == default_) return;
+  default_ = on;
+  QWidget* focus = QApplication::focusWidget();
+  if (focus != nullptr && focus->window() == window()) TVividApplication::ApplyFocusRule(window(), focus);
+}
+
 void TVividCustomButton::setVisible(bool visible) {
   if (!visible) {
     mouse_inside_ = false;
@@ -268,7 +275,17 @@ void TVividCustomButton::MouseLeft() {
 
 void TVividCustomButton::OnPlatformClicked() {
   if (taking_focus_) return;
-  Click();
+  Guarded([this] { Click(); });
+}
+
+void TVividCustomButton::Guarded(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const Exception& failure) {
+    TVividApplication& app = TVividApplication::Instance();
+    if (!app.OnFailure) throw;
+    app.OnFailure(failure);
+  }
 }
 
 void TVividCustomButton::Click() {
@@ -308,7 +325,7 @@ void TVividCustomButton::StartRepeatTimer() {
   repeat_timer_ = use_global_timer_ ? app.TimerPool().Add(repeating_delay_)
                                     : MakeOwnTimer(app.Timers(), repeating_delay_);
   repeat_timer_->OnTimer = [this] {
-    if (mouse_inside_) RepeatTick();
+    if (mouse_inside_) Guarded([this] { RepeatTick(); });
   };
 }
 
@@ -349,12 +366,8 @@ void TVividCustomButton::mousePressEvent(QMouseEvent* event) {
   QPushButton::mousePressEvent(event);
   if (event->button() == Qt::LeftButton && repeated_click_ && repeat_timer_ == nullptr) {
     // The press has happened; a timer the platform refuses is reported on its
-    // own, so the failure does not unwind through Qt's event delivery.
-    try {
-      StartRepeatTimer();
-    } catch (const Exception& failure) {
-      TVividApplication::Instance().ReportFailure(failure);
-    }
+    // own.
+    Guarded([this] { StartRepeatTimer(); });
   }
 }
 
@@ -378,7 +391,7 @@ void TVividCustomButton::mouseMoveEvent(QMouseEvent* event) {
 void TVividCustomButton::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
   if ((key == Qt::Key_Return || key == Qt::Key_Enter) && is_active_ && !event->isAutoRepeat()) {
-    Click();
+    Guarded([this] { Click(); });
     event->accept();
     return;
   }

@@ -123,7 +123,8 @@ class TVividCustomButton : public QPushButton {
 
   // The push-button properties.
   bool Default() const { return default_; }
-  void SetDefault(bool on) { default_ = on; }
+  // A change re-runs the focus rule of the button's window.
+  void SetDefault(bool on);
   bool Cancel() const { return cancel_; }
   void SetCancel(bool on) { cancel_ = on; }
   int ModalResult() const { return modal_result_; }
@@ -132,6 +133,8 @@ class TVividCustomButton : public QPushButton {
   void SetTabStop(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus); }
 
   // ----- Events -----
+  // A failure raised by OnClick during a click that came from input (mouse,
+  // Space, Enter, repeat) goes to TVividApplication::OnFailure when set.
   std::function<void()> OnClick;
   std::function<void()> OnMouseEnter;
   std::function<void()> OnMouseExit;
@@ -151,6 +154,10 @@ class TVividCustomButton : public QPushButton {
   // Opens DropDownMenu below the button (or at its right edge) and waits
   // until it closes.
   void DropDown();
+  // Runs an action started by an event (a click, a key, a timer tick); a
+  // failure it raises goes to TVividApplication::OnFailure instead of
+  // unwinding through Qt's event delivery (rethrown when none is set).
+  static void Guarded(const std::function<void()>& action);
   virtual bool SupportsThemes() const { return true; }
   // Invalidates unless the button is loading.
   void RepaintIfReady();

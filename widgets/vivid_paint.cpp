@@ -246,8 +246,8 @@ class EffectPainter {
 
   void Draw(const Rect& at, TColor color) {
     if (angle_ != 0) {
-      CanvasStateSaver saver(canvas_);
-      canvas_.IntersectClip(at);
+      // `at` starts at the turned run's start point, which may lie anywhere
+      // in the run's box: the run is not clipped to it (the button clips).
       canvas_.TextOut(at.left, at.top, run_, color, angle_);
       return;
     }
@@ -258,13 +258,13 @@ class EffectPainter {
   // The outline of every line, stroked with a pen `width` wide.
   void Outline(int offset, TColor color, int width) {
     const Rect at = rect_.Offset(offset, offset);
-    CanvasStateSaver saver(canvas_);
-    if ((flags_ & DT_NOCLIP) == 0) canvas_.IntersectClip(at);
     if (angle_ != 0) {
       // Turned outlines are drawn as the plain turned run.
       canvas_.TextOut(at.left, at.top, run_, color, angle_);
       return;
     }
+    CanvasStateSaver saver(canvas_);
+    if ((flags_ & DT_NOCLIP) == 0) canvas_.IntersectClip(at);
     const int line_height = canvas_.Metrics().height;
     int y = at.top;
     for (const TextLine& line : LayoutText(canvas_, text_, at.Width(), flags_)) {

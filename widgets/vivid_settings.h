@@ -50,6 +50,13 @@ class TVividObject {
     field = value;
     Changed();
   }
+  // Copies a group of values for Assign; true when anything differed.
+  template <typename T>
+  static bool CopyValues(T& mine, const T& theirs) {
+    if (mine == theirs) return false;
+    mine = theirs;
+    return true;
+  }
 
  private:
   void* owner_;
@@ -60,76 +67,83 @@ class TVividGlyphTextLayout : public TVividObject {
  public:
   using TVividObject::TVividObject;
 
-  TVividAlignment Alignment() const { return alignment_; }
-  TVividTextArrange AlignText2Glyph() const { return align_text_2_glyph_; }
-  int OffsetX() const { return offset_x_; }
-  int OffsetY() const { return offset_y_; }
-  int Spacing() const { return spacing_; }
+  TVividAlignment Alignment() const { return v_.alignment; }
+  TVividTextArrange AlignText2Glyph() const { return v_.align_text_2_glyph; }
+  int OffsetX() const { return v_.offset_x; }
+  int OffsetY() const { return v_.offset_y; }
+  int Spacing() const { return v_.spacing; }
 
-  void SetAlignment(TVividAlignment v) { Store(alignment_, v); }
-  void SetAlignText2Glyph(TVividTextArrange v) { Store(align_text_2_glyph_, v); }
-  void SetOffsetX(int v) { Store(offset_x_, v); }
-  void SetOffsetY(int v) { Store(offset_y_, v); }
-  void SetSpacing(int v) { Store(spacing_, v); }
+  void SetAlignment(TVividAlignment v) { Store(v_.alignment, v); }
+  void SetAlignText2Glyph(TVividTextArrange v) { Store(v_.align_text_2_glyph, v); }
+  void SetOffsetX(int v) { Store(v_.offset_x, v); }
+  void SetOffsetY(int v) { Store(v_.offset_y, v); }
+  void SetSpacing(int v) { Store(v_.spacing, v); }
 
   // Copies every value, with one change notification at most.
   virtual void Assign(const TVividGlyphTextLayout& source);
 
  protected:
-  TVividAlignment alignment_ = agTopLeft;
-
- private:
-  TVividTextArrange align_text_2_glyph_ = taRight;
-  int offset_x_ = 0;
-  int offset_y_ = 0;
-  int spacing_ = 2;
+  struct Values {
+    TVividAlignment alignment = agTopLeft;
+    TVividTextArrange align_text_2_glyph = taRight;
+    int offset_x = 0;
+    int offset_y = 0;
+    int spacing = 2;
+    friend bool operator==(const Values&, const Values&) = default;
+  };
+  bool CopyLayoutValues(const TVividGlyphTextLayout& source) { return CopyValues(v_, source.v_); }
+  Values v_;
 };
 
 class TVividButtonLayout : public TVividGlyphTextLayout {
  public:
-  explicit TVividButtonLayout(void* owner = nullptr) : TVividGlyphTextLayout(owner) { alignment_ = agCenter; }
+  explicit TVividButtonLayout(void* owner = nullptr) : TVividGlyphTextLayout(owner) { v_.alignment = agCenter; }
 
-  bool Arrow() const { return arrow_; }
-  TColor ArrowColor() const { return arrow_color_; }
-  int ArrowIndent() const { return arrow_indent_; }
-  TVividArrowPosition ArrowPosition() const { return arrow_position_; }
-  int ArrowSize() const { return arrow_size_; }
+  bool Arrow() const { return arrow_.arrow; }
+  TColor ArrowColor() const { return arrow_.color; }
+  int ArrowIndent() const { return arrow_.indent; }
+  TVividArrowPosition ArrowPosition() const { return arrow_.position; }
+  int ArrowSize() const { return arrow_.size; }
 
-  void SetArrow(bool v) { Store(arrow_, v); }
-  void SetArrowColor(TColor v) { Store(arrow_color_, v); }
-  void SetArrowIndent(int v) { Store(arrow_indent_, v); }
-  void SetArrowPosition(TVividArrowPosition v) { Store(arrow_position_, v); }
+  void SetArrow(bool v) { Store(arrow_.arrow, v); }
+  void SetArrowColor(TColor v) { Store(arrow_.color, v); }
+  void SetArrowIndent(int v) { Store(arrow_.indent, v); }
+  void SetArrowPosition(TVividArrowPosition v) { Store(arrow_.position, v); }
   // 2 .. 10; other values are clamped into the range.
   void SetArrowSize(int v);
 
   void Assign(const TVividGlyphTextLayout& source) override;
 
  private:
-  bool arrow_ = false;
-  TColor arrow_color_ = clBlack;
-  int arrow_indent_ = 3;
-  TVividArrowPosition arrow_position_ = apRightText;
-  int arrow_size_ = 3;
+  struct ArrowValues {
+    bool arrow = false;
+    TColor color = clBlack;
+    int indent = 3;
+    TVividArrowPosition position = apRightText;
+    int size = 3;
+    friend bool operator==(const ArrowValues&, const ArrowValues&) = default;
+  };
+  ArrowValues arrow_;
 };
 
 class TVivid3DCaption : public TVividObject {
  public:
   using TVividObject::TVividObject;
 
-  TVividThreeDStyle Style() const { return style_; }
-  TVividDisabledStyle DisabledStyle() const { return disabled_style_; }
-  int LightDepth() const { return light_depth_; }
-  int ShadowDepth() const { return shadow_depth_; }
-  TColor LightColor() const { return light_color_; }
-  TColor ShadowColor() const { return shadow_color_; }
+  TVividThreeDStyle Style() const { return v_.style; }
+  TVividDisabledStyle DisabledStyle() const { return v_.disabled_style; }
+  int LightDepth() const { return v_.light_depth; }
+  int ShadowDepth() const { return v_.shadow_depth; }
+  TColor LightColor() const { return v_.light_color; }
+  TColor ShadowColor() const { return v_.shadow_color; }
   TVividThreeDOrientation Orientation() const { return orientation_; }
 
-  void SetStyle(TVividThreeDStyle v) { Store(style_, v); }
-  void SetDisabledStyle(TVividDisabledStyle v) { Store(disabled_style_, v); }
-  void SetLightDepth(std::uint8_t v) { Store(light_depth_, static_cast<int>(v)); }
-  void SetShadowDepth(std::uint8_t v) { Store(shadow_depth_, static_cast<int>(v)); }
-  void SetLightColor(TColor v) { Store(light_color_, v); }
-  void SetShadowColor(TColor v) { Store(shadow_color_, v); }
+  void SetStyle(TVividThreeDStyle v) { Store(v_.style, v); }
+  void SetDisabledStyle(TVividDisabledStyle v) { Store(v_.disabled_style, v); }
+  void SetLightDepth(std::uint8_t v) { Store(v_.light_depth, static_cast<int>(v)); }
+  void SetShadowDepth(std::uint8_t v) { Store(v_.shadow_depth, static_cast<int>(v)); }
+  void SetLightColor(TColor v) { Store(v_.light_color, v); }
+  void SetShadowColor(TColor v) { Store(v_.shadow_color, v); }
   void SetOrientation(TVividThreeDOrientation v) { Store(orientation_, v); }
 
   // Copies every value except Orientation, which stays as it is.
@@ -140,13 +154,21 @@ class TVivid3DCaption : public TVividObject {
   // tdShadow, tdOutline, tdExtrude, tdExtrudeEnh S.
   int EffectMargin() const;
 
+ protected:
+  // What Assign copies: everything but Orientation.
+  struct Values {
+    TVividThreeDStyle style = tdNone;
+    TVividDisabledStyle disabled_style = dsAuto;
+    int light_depth = 1;
+    int shadow_depth = 1;
+    TColor light_color = clBtnHighlight;
+    TColor shadow_color = clBtnShadow;
+    friend bool operator==(const Values&, const Values&) = default;
+  };
+  bool CopyCaptionValues(const TVivid3DCaption& source) { return CopyValues(v_, source.v_); }
+  Values v_;
+
  private:
-  TVividThreeDStyle style_ = tdNone;
-  TVividDisabledStyle disabled_style_ = dsAuto;
-  int light_depth_ = 1;
-  int shadow_depth_ = 1;
-  TColor light_color_ = clBtnHighlight;
-  TColor shadow_color_ = clBtnShadow;
   TVividThreeDOrientation orientation_ = toTopLeft;
 };
 
@@ -154,30 +176,34 @@ class TVividFxCaption : public TVivid3DCaption {
  public:
   using TVivid3DCaption::TVivid3DCaption;
 
-  int Tracing() const { return tracing_; }
-  int Angle() const { return angle_; }
-  int PosX() const { return pos_x_; }
-  int PosY() const { return pos_y_; }
+  int Tracing() const { return fx_.tracing; }
+  int Angle() const { return fx_.angle; }
+  int PosX() const { return fx_.pos_x; }
+  int PosY() const { return fx_.pos_y; }
 
-  void SetTracing(int v) { Store(tracing_, v); }
+  void SetTracing(int v) { Store(fx_.tracing, v); }
   // 0 .. 360 degrees; 360 is stored as 0, values outside are taken modulo 360.
   void SetAngle(int v);
-  void SetPosX(std::uint16_t v) { Store(pos_x_, static_cast<int>(v)); }
-  void SetPosY(std::uint16_t v) { Store(pos_y_, static_cast<int>(v)); }
+  void SetPosX(std::uint16_t v) { Store(fx_.pos_x, static_cast<int>(v)); }
+  void SetPosY(std::uint16_t v) { Store(fx_.pos_y, static_cast<int>(v)); }
   // The start point the caption measuring computes: stored without a change
   // notification.
   void SetMeasuredPos(int x, int y) {
-    pos_x_ = x;
-    pos_y_ = y;
+    fx_.pos_x = x;
+    fx_.pos_y = y;
   }
 
   void Assign(const TVivid3DCaption& source) override;
 
  private:
-  int tracing_ = 0;
-  int angle_ = 0;
-  int pos_x_ = 0;
-  int pos_y_ = 0;
+  struct FxValues {
+    int tracing = 0;
+    int angle = 0;
+    int pos_x = 0;
+    int pos_y = 0;
+    friend bool operator==(const FxValues&, const FxValues&) = default;
+  };
+  FxValues fx_;
 };
 
 }  // namespace anod

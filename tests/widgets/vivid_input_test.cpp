@@ -1,0 +1,412 @@
+// Input sequences with real Qt events on a shown window: pointer, mouse
+// buttons, keyboard, repeated clicks, the drop-down menu and the focus rule.
+#include <gtest/gtest.h>
+
+#include <QCursor>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+#include "tests/widgets/widget_fixtures.h"
+#include "widgets/vivid_application.h"
+
+namespace anod {
+namespace {
+
+using testing_support::ManualTimers;
+
+class InputTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    form_.resize(400, 200);
+    button_ = new TVividButton(&form_);
+    testing_support::SetUpAsMainWindowButton(*button_);
+    button_->move(20, 20);
+    edit_ = new QLineEdit(&form_);
+    edit_->setGeometry(20, 100, 100, 21);
+    button_->OnClick = [this] { ++clicks_; };
+    button_->OnMouseEnter = [this] { ++enters_; };
+    button_->OnMouseExit = [this] { ++exits_; };
+    // The pointer may still rest where an earlier test left it: park it away
+    // from where the window appears.
+    form_.move(0, 0);
+    QCursor::setPos(1200, 1000);
+    QApplication::processEvents();
+    form_.show();
+    form_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
+    edit_->setFocus();
+    QApplication::processEvents();
+  }
+  void TearDown() override { TVividApplication::Instance().SetTimerService(nullptr); }
+
+  // Points in the button's own coordinates.
+  static QPoint Inside() { return {100, 12}; }
+  static QPoint Outside() { return {100, 60}; }
+  void MoveTo(QPoint p) {
+    QTest::mouseMove(button_, p);
+    QApplication::processEvents();
+  }
+
+  QWidget form_;
+  TVividButton* button_ = nullptr;
+  QLineEdit* edit_ = nullptr;
+  int clicks_ = 0;
+  int enters_ = 0;
+  int exits_ = 0;
+};
+
+TEST_F(InputTest, PointerOnAndOffCallsEnterAndExitOnce) {
+  MoveTo(Outside());
+  MoveTo(Inside());
+  EXPECT_TRUE(button_->MouseInside());
+  MoveTo(Inside() + QPoint(5, 0));
+  MoveTo(Outside());
+  EXPECT_EQ(enters_, 1);
+  EXPECT_EQ(exits_, 1);
+  EXPECT_FALSE(button_->MouseInside());
+  button_->repaint();
+  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Normal);
+  EXPECT_EQ(clicks_, 0);
+}
+
+TEST_F(InputTest, PressGivesFocusAndPaintsPressed) {
+  MoveTo(Inside());
+  QTest::mousePress(button_, Qt::LeftButton, {}, Inside());
+  EXPECT_TRUE(button_->hasFocus());
+  EXPECT_TRUE(button_->IsActive());
+  button_->repaint();
+  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Pressed);
+  QTest::mouseRelease(button_, Qt::LeftButton, {}, Inside());
+  button_->repaint();
+  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Hot);
+  EXPECT_EQ(clicks_, 1);
+}
+
+TEST_F(InputTest, PressDragOffAndReleaseGivesNoClick) {
+  MoveTo(Inside());
+  QTest::mousePress(button_, Qt::LeftButton, {}, Inside());
+  MoveTo(Outside());
+  EXPECT_FALSE(button_->isDown());
+  EXPECT_FALSE(button_->MouseInside());  // the pressed button alone heard the leave
+  button_->repaint();
+  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Normal);
+  QTest::mouseRelease(button_, Qt::LeftButton, {}, Outside());
+  EXPECT_EQ(clicks_, 0);
+  EXPECT_EQ(exits_, 1);
+}
+
+TEST_F(InputTest, DragBackInBeforeReleaseGivesOneClick) {
+  MoveTo(Inside());
+  QTest::mousePress(button_, Qt::LeftButton, {}, Inside());
+  MoveTo(Outside());
+  MoveTo(Inside());
+  EXPECT_TRUE(button_->isDown());
+  EXPECT_TRUE(button_->MouseInside());
+  button_->repaint();
+  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Pressed);
+  QTest::mouseRelease(button_, Qt::LeftButton, {}, Inside());
+  EXPECT_EQ(clicks_, 1);
+}
+
+TEST_F(InputTest, DoubleClickGivesTwoClicks) {
+  // What the window system sends for a double click: press, release,
+  // double click, release.
+  MoveTo(Inside());
+  QTest::mouseClick(button_, Qt::LeftButton, {}, Inside());
+  QTest::mouseDClick(button_, Qt::LeftButton, {}, Inside());
+  QTest::mouseRelease(button_, Qt::LeftButton, {}, Inside());
+  QApplication::processEvents();
+  EXPECT_EQ(clicks_, 2);
+}
+
+TEST_F(InputTest, TabMakesItActiveThenEnterClicksOnce) {
+  EXPECT_FALSE(button_->IsActive());
+  QTest::keyClick(edit_, Qt::Key_Tab);
+  QApplication::processEvents();
+  ASSERT_TRUE(button_->hasFocus());
+  EXPECT_TRUE(button_->IsActive());
+  QTest::keyClick(button_, Qt::Key_Return);
+  EXPECT_EQ(clicks_, 1);
+  QTest::keyClick(button_, Qt::Key_Enter);
+  EXPECT_EQ(clicks_, 2);
+}
+
+TEST_F(InputTest, SpaceClicksOnRelease) {
+  button_->setFocus();
+  QApplication::processEvents();
+  QTest::keyPress(button_, Qt::Key_Space);
+  EXPECT_EQ(clicks_, 0);
+  EXPECT_TRUE(button_->isDown());
+  button_->repaint();
+  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Pressed);
+  QTest::keyRelease(button_, Qt::Key_Space);
+  EXPECT_EQ(clicks_, 1);
+}
+
+TEST_F(InputTest, LeavingFocusMakesItInactive) {
+  button_->setFocus();
+  QApplication::processEvents();
+  EXPECT_TRUE(button_->IsActive());
+  edit_->setFocus();
+  QApplication::processEvents();
+  EXPECT_FALSE(button_->IsActive());
+  QTest::keyClick(edit_, Qt::Key_Return);  // no Default button: nothing clicks
+  EXPECT_EQ(clicks_, 0);
+}
+
+TEST_F(InputTest, DisabledButtonPaintedDisabledDoesNotCallEnter) {
+  button_->SetEnabled(false);
+  button_->repaint();
+  ASSERT_EQ(button_->DrawState(), ButtonDrawState::Disabled);
+  testing_support::SendEnter(*button_);
+  EXPECT_EQ(enters_, 0);
+  EXPECT_TRUE(button_->MouseInside());
+  testing_support::SendLeave(*button_);
+  EXPECT_EQ(exits_, 1);
+  QTest::mouseClick(button_, Qt::LeftButton, {}, Inside());
+  EXPECT_EQ(clicks_, 0);
+}
+
+TEST_F(InputTest, HotButtonDoesNotCallEnterAgain) {
+  testing_support::SendEnter(*button_);
+  button_->repaint();  // painted Hot
+  testing_support::SendLeave(*button_);
+  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Normal);  // leave resets it
+  testing_support::SendEnter(*button_);
+  EXPECT_EQ(enters_, 2);
+}
+
+struct RepeatRow {
+  const char* name;
+  bool global_timer;
+  friend void PrintTo(const RepeatRow& row, std::ostream* os) { *os << row.name; }
+};
+
+class RepeatInputTest : public InputTest, public testing::WithParamInterface<RepeatRow> {
+ protected:
+  void SetUp() override {
+    TVividApplication::Instance().SetTimerService(&clock_);
+    InputTest::SetUp();
+    button_->SetRepeatedClick(true);
+    button_->SetUseGlobalTimer(GetParam().global_timer);
+    button_->OnClick = [this] { click_times_.push_back(clock_.now); };
+  }
+  ManualTimers clock_;
+  std::vector<int> click_times_;
+};
+
+TEST_P(RepeatInputTest, HoldingOneSecondClicksEveryIntervalAfterTheDelay) {
+  MoveTo(Inside());
+  QTest::mousePress(button_, Qt::LeftButton, {}, Inside());
+  ASSERT_NE(button_->RepeatTimer(), nullptr);
+  clock_.Advance(1000);
+  QTest::mouseRelease(button_, Qt::LeftButton, {}, Inside());
+  EXPECT_EQ(click_times_, (std::vector<int>{500, 600, 700, 800, 900, 1000, 1000}));
+  EXPECT_EQ(button_->RepeatTimer(), nullptr);
+  EXPECT_EQ(clock_.Running(), 0);
+}
+
+TEST_P(RepeatInputTest, TicksOutsideTheButtonDoNothing) {
+  MoveTo(Inside());
+  QTest::mousePress(button_, Qt::LeftButton, {}, Inside());
+  MoveTo(Outside());
+  clock_.Advance(700);
+  EXPECT_TRUE(click_times_.empty());
+  MoveTo(Inside());
+  clock_.Advance(100);  // the interval is still the delay: the next tick is due at 1000
+  QTest::mouseRelease(button_, Qt::LeftButton, {}, Inside());
+  ASSERT_EQ(click_times_.size(), 1u);  // the release click only
+  EXPECT_EQ(click_times_[0], 800);
+}
+
+TEST_P(RepeatInputTest, HidingStopsTheTimer) {
+  MoveTo(Inside());
+  QTest::mousePress(button_, Qt::LeftButton, {}, Inside());
+  button_->setVisible(false);
+  EXPECT_EQ(button_->RepeatTimer(), nullptr);
+  EXPECT_FALSE(button_->MouseInside());
+  clock_.Advance(1000);
+  EXPECT_TRUE(click_times_.empty());
+  QTest::mouseRelease(button_, Qt::LeftButton, {}, Inside());  // Qt Test keeps the button state
+}
+
+INSTANTIATE_TEST_SUITE_P(Timers, RepeatInputTest,
+                         testing::Values(RepeatRow{"OwnTimer", false}, RepeatRow{"GlobalPool", true}),
+                         [](const testing::TestParamInfo<RepeatRow>& info) { return info.param.name; });
+
+TEST_F(InputTest, RefusedRepeatTimerIsReportedAndThePressStands) {
+  ManualTimers clock;
+  clock.refuse = true;
+  TVividApplication::Instance().SetTimerService(&clock);
+  std::vector<std::string> reported;
+  TVividApplication::Instance().OnFailure = [&](const Exception& e) { reported.push_back(e.Message()); };
+  button_->SetRepeatedClick(true);
+  MoveTo(Inside());
+  QTest::mousePress(button_, Qt::LeftButton, {}, Inside());
+  EXPECT_TRUE(button_->isDown());
+  QTest::mouseRelease(button_, Qt::LeftButton, {}, Inside());
+  TVividApplication::Instance().OnFailure = nullptr;
+  EXPECT_EQ(reported, (std::vector<std::string>{"Pas assez de timers disponibles"}));
+  EXPECT_EQ(clicks_, 1);
+}
+
+TEST_F(InputTest, AFailingClickFromInputGoesToTheErrorReport) {
+  std::vector<std::string> reported;
+  TVividApplication::Instance().OnFailure = [&](const Exception& e) { reported.push_back(e.Message()); };
+  button_->OnClick = [] { throw EOverflow("D\xE9" "bordement en virgule flottante"); };
+  MoveTo(Inside());
+  QTest::mouseClick(button_, Qt::LeftButton, {}, Inside());
+  QTest::keyClick(button_, Qt::Key_Return);
+  QTest::keyClick(button_, Qt::Key_Space);
+  TVividApplication::Instance().OnFailure = nullptr;
+  EXPECT_EQ(reported, std::vector<std::string>(3, "D\xE9" "bordement en virgule flottante"));
+  EXPECT_FALSE(button_->isDown());
+  // A direct call leaves the failure to its caller.
+  EXPECT_THROW(button_->Click(), EOverflow);
+}
+
+TEST_F(InputTest, RepeatsWithQtTimers) {
+  // Qt's own timers, with a tolerant count: only that repeats come at all.
+  button_->SetRepeatedClick(true);
+  button_->SetRepeatingDelay(50);
+  button_->SetRepeatingInterval(20);
+  MoveTo(Inside());
+  QTest::mousePress(button_, Qt::LeftButton, {}, Inside());
+  QTRY_VERIFY_WITH_TIMEOUT(clicks_ >= 2, 5000);
+  QTest::mouseRelease(button_, Qt::LeftButton, {}, Inside());
+}
+
+// ----- Drop-down menu -----
+
+struct DropRow {
+  const char* name;
+  bool right;
+  int indent;
+  QPoint corner;  // in the button's coordinates (226 x 24)
+  friend void PrintTo(const DropRow& row, std::ostream* os) { *os << row.name; }
+};
+
+class DropDownTest : public InputTest, public testing::WithParamInterface<DropRow> {};
+
+TEST_P(DropDownTest, OpensTheMenuAtTheStatedCorner) {
+  const DropRow& row = GetParam();
+  QMenu menu;
+  menu.addAction("Un");
+  menu.addAction("Deux");
+  button_->SetDropDownMenu(&menu);
+  button_->SetDropDownRight(row.right);
+  button_->SetDropDownIndent(row.indent);
+  std::vector<std::string> order;
+  button_->OnClick = [&] { order.push_back("click"); };
+  button_->OnDropDown = [&] { order.push_back("dropdown"); };
+  QPoint shown_at;
+  bool dropping = false, down = false;
+  QTimer::singleShot(50, [&] {
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup == nullptr) return;
+    shown_at = popup->pos();
+    dropping = button_->DroppingDown();
+    down = button_->isDown();
+    popup->close();
+  });
+  button_->Click();
+  EXPECT_EQ(order, (std::vector<std::string>{"click", "dropdown"}));
+  EXPECT_EQ(shown_at, button_->mapToGlobal(row.corner));
+  EXPECT_TRUE(dropping);
+  EXPECT_TRUE(down);
+  EXPECT_FALSE(button_->DroppingDown());
+  EXPECT_FALSE(button_->isDown());
+  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Normal);
+  EXPECT_TRUE(button_->hasFocus());
+}
+
+INSTANTIATE_TEST_SUITE_P(Corners, DropDownTest,
+                         testing::Values(DropRow{"BelowLeft", false, 0, {0, 24}},
+                                         DropRow{"BelowLeftIndent7", false, 7, {7, 24}},
+                                         DropRow{"RightTop", true, 0, {226, 0}},
+                                         DropRow{"RightTopIndent5", true, 5, {226, 5}}),
+                         [](const testing::TestParamInfo<DropRow>& info) { return info.param.name; });
+
+TEST_F(InputTest, DestroyedMenuIsForgotten) {
+  auto* menu = new QMenu;
+  button_->SetDropDownMenu(menu);
+  delete menu;
+  EXPECT_EQ(button_->DropDownMenu(), nullptr);
+  button_->Click();
+  EXPECT_EQ(clicks_, 1);
+}
+
+// ----- Focus rule across the window's push buttons -----
+
+TEST_F(InputTest, FocusRuleCoversStandardButtons) {
+  auto* standard = new QPushButton("Calculer la surface", &form_);
+  standard->setGeometry(20, 140, 226, 24);
+  auto* fallback = new TVividButton(&form_);
+  fallback->setGeometry(260, 140, 75, 25);
+  fallback->SetDefault(true);
+  int fallback_clicks = 0;
+  fallback->OnClick = [&] { ++fallback_clicks; };
+  standard->show();
+  fallback->show();
+
+  struct Step {
+    const char* name;
+    QWidget* focus;
+    bool button_active, standard_active, fallback_active;
+  };
+  const Step steps[] = {
+      {"edit", edit_, false, false, true},
+      {"colored button", button_, true, false, false},
+      {"standard button", standard, false, true, false},
+      {"edit again", edit_, false, false, true},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    step.focus->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(button_->IsActive(), step.button_active);
+    EXPECT_EQ(standard->isDefault(), step.standard_active);
+    EXPECT_EQ(fallback->IsActive(), step.fallback_active);
+  }
+  // Enter in the edit clicks the Default button.
+  QTest::keyClick(edit_, Qt::Key_Return);
+  EXPECT_EQ(fallback_clicks, 1);
+  EXPECT_EQ(clicks_, 0);
+}
+
+TEST_F(InputTest, EscapeClicksTheCancelButton) {
+  button_->SetCancel(true);
+  QTest::keyClick(edit_, Qt::Key_Escape);
+  EXPECT_EQ(clicks_, 1);
+}
+
+TEST(ModalResultTest, ClickSetsTheDialogResultThenCallsOnClick) {
+  QDialog dialog;
+  TVividButton button(&dialog);
+  button.SetModalResult(2);
+  int seen_result = -1;
+  button.OnClick = [&] { seen_result = dialog.result(); };
+  dialog.show();
+  button.Click();
+  EXPECT_EQ(seen_result, 2);
+  EXPECT_EQ(dialog.result(), 2);
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(ModalResultTest, ZeroLeavesTheDialogOpen) {
+  QDialog dialog;
+  TVividButton button(&dialog);
+  int clicks = 0;
+  button.OnClick = [&] { ++clicks; };
+  dialog.show();
+  button.Click();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(dialog.property("ModalResult").toInt(), 0);
+}
+
+}  // namespace
+}  // namespace anod
