@@ -19,7 +19,11 @@ QFont ToQFont(const FontSpec& spec) {
   const MappedFace face = MapFace(spec.name);
   QFont font(QString::fromStdString(face.family));
   font.setStyleStrategy(QFont::PreferAntialias);
-  font.setHintingPreference(QFont::PreferFullHinting);
+  // Vertical hinting only: the advances stay the face's own, so Liberation
+  // Sans keeps Arial's widths and the captions fit as they were laid out
+  // (" pendant 5 à 10 minutes" is 238 pixels at 21 bold, 243 with full
+  // hinting, in a 241-pixel step text).
+  font.setHintingPreference(QFont::PreferVerticalHinting);
   int pixels = spec.height < 0 ? -spec.height : spec.height;
   if (pixels == 0) pixels = 11;
   font.setPixelSize(pixels);

@@ -5,6 +5,7 @@
 // Arial: at -11 its "0" is 13 pixels high (ceil(ascent) + ceil(descent)), the
 // height the layout was drawn for, so nothing scales; at -19 bold
 // " 244.92 Cm² " is 111 pixels wide and fits its 129-pixel result label.
+// Glyphs are hinted vertically only, so advances keep the face's metrics.
 // "Arial Black" becomes Lato in its Black weight, the heaviest sans face
 // installed. Any other name is asked for as it stands.
 #pragma once

@@ -2,6 +2,9 @@
 
 #include <memory>
 
+#include "ui/picture_control.h"
+#include "ui/vivid_control.h"
+
 namespace anod {
 namespace {
 
@@ -52,10 +55,12 @@ ControlEntry CreateControlKind(std::string_view class_name, std::string name, QW
   if (class_name == "TLabel") entry = Drawn<TLabel>(std::move(name), host);
   else if (class_name == "TBevel") entry = Drawn<TBevel>(std::move(name), host);
   else if (class_name == "TShape") entry = Drawn<TShape>(std::move(name), host);
+  else if (class_name == "TImage") entry = Drawn<ImageControl>(std::move(name), host);
   else if (class_name == "TEdit") entry = Windowed<TEdit>(std::move(name), "TEdit", parent, true);
   else if (class_name == "TButton") entry = Windowed<TButton>(std::move(name), "TButton", parent, true);
   else if (class_name == "TStaticText") entry = Windowed<TStaticText>(std::move(name), "TStaticText", parent, false);
   else if (class_name == "TPanel") entry = Windowed<TPanel>(std::move(name), "TPanel", parent, false);
+  else if (class_name == "TVividButton") return CreateVividButton(std::move(name), parent, form);
   else return entry;
   if (entry.drawn != nullptr) entry.target = form.AdoptTarget(std::make_unique<DrawnTarget>(*entry.drawn));
   return entry;
@@ -64,6 +69,10 @@ ControlEntry CreateControlKind(std::string_view class_name, std::string name, QW
 bool BindClick(ControlEntry& entry, std::function<void()> handler) {
   if (auto* button = dynamic_cast<TButton*>(entry.widget)) {
     button->SetOnClick(std::move(handler));
+    return true;
+  }
+  if (auto* vivid = dynamic_cast<TVividButton*>(entry.widget)) {
+    vivid->OnClick = std::move(handler);
     return true;
   }
   return false;

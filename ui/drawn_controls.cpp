@@ -11,6 +11,7 @@ void DrawnControl::SetBounds(const Rect& bounds) {
   if (bounds == bounds_) return;
   Invalidate();
   bounds_ = bounds;
+  BoundsChanged();
   Invalidate();
 }
 

@@ -45,6 +45,9 @@ class DrawnControl {
   // Fonts of their own scale with the window (a ratio of measured / 13).
   virtual void ScaleFont(int /*num*/, int /*den*/) {}
 
+ protected:
+  virtual void BoundsChanged() {}
+
  private:
   std::string name_;
   std::string class_name_;

@@ -18,6 +18,7 @@
 #include "ui/description_reader.h"
 #include "ui/property_values.h"
 #include "ui/read_messages.h"
+#include "widgets/vivid_button.h"
 
 namespace anod {
 
@@ -257,6 +258,8 @@ void TForm1::FinishBuilding(const ScalePlan& plan) {
       if (entry.target != nullptr) entry.target->ScaleFont(plan.num, plan.den);
     }
   }
+  // Colored buttons that keep their parent's font read it from here.
+  surface_->setProperty("anodFont", QVariant::fromValue(font_));
   const Size range = ScrollRange();
   surface_->resize(range.cx, range.cy);
   const Size client = ClientSizeFor(outer_size_);
@@ -331,6 +334,10 @@ class FormBuilder final : public DescriptionSink {
       return;
     }
     if (!entry.target->ApplyProperty(path, value)) throw EReadError(UnknownPropertyMessage(path));
+  }
+
+  void EndProperties() override {
+    if (current_ != nullptr) current_->target->Loaded();
   }
 
   void EndObject() override {

@@ -2,6 +2,8 @@
 //
 // What start-up needs:
 //
+//   RegisterJPEGFormats();   // pictures/jpeg_module.h, before building:
+//                            // without it the pictures stay empty
 //   HandlerTable handlers = {
 //     {"btn1Click", [&] { ... }}, {"btn2Click", ...},
 //     {"Button1Click", ...}, {"Button2Click", ...}};

@@ -57,7 +57,7 @@ class Compiler {
         HeaderLine();
       }
     }
-    if (window_ == nullptr) Fail("no window line");
+    if (window_ == nullptr) throw LayoutError(std::string(source_name_) + ": no window line");
     StreamWriter out;
     Emit(out, *window_);
     return out.Bytes();

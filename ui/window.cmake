@@ -33,11 +33,13 @@ add_library(anod_window STATIC
   ${CMAKE_CURRENT_LIST_DIR}/drawn_controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/windowed_controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/control_kinds.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vivid_control.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/picture_control.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form1_description.cpp
 )
 target_include_directories(anod_window PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(anod_window PUBLIC anod_layout_compiler_lib anod_platform Qt6::Widgets)
+target_link_libraries(anod_window PUBLIC anod_layout_compiler_lib anod_platform anod_pictures anod_widgets Qt6::Widgets)
 set_source_files_properties(${ANOD_FORM1_STREAM} PROPERTIES QT_RESOURCE_ALIAS form1.anw)
 qt_add_resources(anod_window anod_form1_description
   PREFIX /anodisation

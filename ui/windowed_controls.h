@@ -29,6 +29,8 @@ class PropertyTarget {
   // False when the kind has no such property; EReadError on a bad value.
   virtual bool ApplyProperty(std::string_view path, const Value& value) = 0;
   virtual void ScaleFont(int /*num*/, int /*den*/) {}
+  // Every property of the control has been read.
+  virtual void Loaded() {}
 };
 
 // A widget that paints drawn controls: the window's surface and panels.

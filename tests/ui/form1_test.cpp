@@ -1,0 +1,656 @@
+// The main window as built from the description carried in the program.
+#include "ui/form1.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+#include "pictures/jpeg_module.h"
+#include "platform/qt_canvas.h"
+#include "ui/picture_control.h"
+
+namespace anod {
+namespace {
+
+struct Counts {
+  int btn1 = 0, btn2 = 0, button1 = 0, button2 = 0;
+};
+
+HandlerTable Handlers(Counts& counts) {
+  return {{"btn1Click", [&] { ++counts.btn1; }},
+          {"btn2Click", [&] { ++counts.btn2; }},
+          {"Button1Click", [&] { ++counts.button1; }},
+          {"Button2Click", [&] { ++counts.button2; }}};
+}
+
+class Form1Test : public testing::Test {
+ protected:
+  static void SetUpTestSuite() { RegisterJPEGFormats(); }
+  void SetUp() override { form_ = BuildForm1(Handlers(counts_)); }
+
+  void ShowActive() {
+    form_->show();
+    QApplication::setActiveWindow(form_.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  }
+  std::string FocusName() const {
+    QWidget* w = QApplication::focusWidget();
+    return w != nullptr ? w->objectName().toStdString() : std::string("(none)");
+  }
+  // The window's client area as the user sees it.
+  QImage Grab() { return form_->Surface()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+  Counts counts_;
+  std::unique_ptr<TForm1> form_;
+};
+
+Rgb PixelOf(const QImage& image, int x, int y) {
+  const QRgb p = image.pixel(x, y);
+  return {static_cast<std::uint8_t>(qRed(p)), static_cast<std::uint8_t>(qGreen(p)),
+          static_cast<std::uint8_t>(qBlue(p))};
+}
+
+// --- Geometry of all 72 controls ---------------------------------------------------
+
+struct ControlRow {
+  const char* name;
+  const char* kind;
+  const char* parent;
+  int left, top, width, height;
+  int tab_order;  // -1: drawn
+};
+
+constexpr ControlRow kControls[] = {
+    {"bvl1", "TBevel", "Form1", 16, 56, 249, 449, -1},
+    {"shp1", "TShape", "Form1", 24, 64, 233, 233, -1},
+    {"Label1", "TLabel", "Form1", 24, 336, 89, 25, -1},
+    {"Label2", "TLabel", "Form1", 216, 336, 41, 25, -1},
+    {"lbl1", "TLabel", "Form1", 24, 368, 89, 25, -1},
+    {"lbl2", "TLabel", "Form1", 216, 368, 41, 25, -1},
+    {"lbl3", "TLabel", "Form1", 24, 432, 89, 25, -1},
+    {"lbl4", "TLabel", "Form1", 128, 432, 129, 25, -1},
+    {"img1", "TImage", "Form1", 32, 72, 217, 217, -1},
+    {"bvl2", "TBevel", "Form1", 280, 56, 249, 449, -1},
+    {"shp2", "TShape", "Form1", 288, 64, 233, 233, -1},
+    {"lbl5", "TLabel", "Form1", 288, 336, 89, 25, -1},
+    {"lbl6", "TLabel", "Form1", 480, 336, 41, 25, -1},
+    {"lbl7", "TLabel", "Form1", 288, 368, 89, 25, -1},
+    {"lbl8", "TLabel", "Form1", 480, 368, 41, 25, -1},
+    {"lbl9", "TLabel", "Form1", 288, 432, 89, 25, -1},
+    {"lbl10", "TLabel", "Form1", 392, 432, 129, 25, -1},
+    {"img2", "TImage", "Form1", 296, 72, 217, 217, -1},
+    {"lbl11", "TLabel", "Form1", 288, 400, 89, 25, -1},
+    {"lbl12", "TLabel", "Form1", 480, 400, 41, 25, -1},
+    {"Bevel1", "TBevel", "Form1", 544, 56, 249, 449, -1},
+    {"Shape1", "TShape", "Form1", 552, 64, 233, 233, -1},
+    {"Label3", "TLabel", "Form1", 552, 336, 89, 25, -1},
+    {"Label4", "TLabel", "Form1", 744, 336, 41, 25, -1},
+    {"Label7", "TLabel", "Form1", 552, 432, 89, 25, -1},
+    {"Label8", "TLabel", "Form1", 656, 432, 129, 25, -1},
+    {"Image1", "TImage", "Form1", 560, 72, 217, 217, -1},
+    {"Bevel2", "TBevel", "Form1", 808, 56, 249, 449, -1},
+    {"Shape2", "TShape", "Form1", 816, 64, 233, 233, -1},
+    {"Label11", "TLabel", "Form1", 816, 336, 89, 25, -1},
+    {"Label12", "TLabel", "Form1", 1008, 336, 41, 25, -1},
+    {"Label13", "TLabel", "Form1", 816, 368, 89, 25, -1},
+    {"Label14", "TLabel", "Form1", 1008, 368, 41, 25, -1},
+    {"Label15", "TLabel", "Form1", 816, 432, 89, 25, -1},
+    {"Label16", "TLabel", "Form1", 920, 432, 129, 25, -1},
+    {"Image2", "TImage", "Form1", 824, 72, 217, 217, -1},
+    {"Label5", "TLabel", "Form1", 16, 784, 241, 137, -1},
+    {"Label6", "TLabel", "Form1", 552, 784, 241, 137, -1},
+    {"Label9", "TLabel", "Form1", 816, 784, 241, 137, -1},
+    {"Label20", "TLabel", "Form1", 280, 784, 241, 97, -1},
+    {"Label19", "TLabel", "Form1", 280, 888, 241, 33, -1},
+    {"Bevel3", "TBevel", "Form1", 280, 888, 241, 33, -1},
+    {"Edit1", "TEdit", "Form1", 128, 336, 81, 28, 0},
+    {"btn1", "TButton", "Form1", 24, 464, 233, 33, 1},
+    {"edt1", "TEdit", "Form1", 128, 368, 81, 28, 2},
+    {"txt1", "TStaticText", "Form1", 24, 304, 233, 24, 3},
+    {"edt2", "TEdit", "Form1", 392, 336, 81, 28, 4},
+    {"edt3", "TEdit", "Form1", 392, 368, 81, 28, 5},
+    {"txt2", "TStaticText", "Form1", 288, 304, 233, 24, 6},
+    {"edt4", "TEdit", "Form1", 392, 400, 81, 28, 7},
+    {"btn2", "TButton", "Form1", 288, 464, 233, 33, 8},
+    {"Edit2", "TEdit", "Form1", 656, 336, 81, 28, 9},
+    {"StaticText1", "TStaticText", "Form1", 552, 304, 233, 24, 10},
+    {"Button1", "TButton", "Form1", 552, 464, 233, 33, 11},
+    {"Edit5", "TEdit", "Form1", 920, 336, 81, 28, 12},
+    {"Edit6", "TEdit", "Form1", 920, 368, 81, 28, 13},
+    {"StaticText2", "TStaticText", "Form1", 816, 304, 233, 24, 14},
+    {"Button2", "TButton", "Form1", 816, 464, 233, 33, 15},
+    {"Panel1", "TPanel", "Form1", 16, 520, 1041, 41, 16},
+    {"Panel2", "TPanel", "Form1", 16, 568, 241, 201, 17},
+    {"Image4", "TImage", "Panel2", 4, 4, 233, 193, -1},
+    {"Panel3", "TPanel", "Form1", 280, 568, 241, 201, 18},
+    {"Image3", "TImage", "Panel3", 4, 4, 233, 193, -1},
+    {"Panel4", "TPanel", "Form1", 552, 568, 241, 201, 19},
+    {"Image6", "TImage", "Panel4", 4, 4, 233, 193, -1},
+    {"Panel5", "TPanel", "Form1", 816, 568, 241, 201, 20},
+    {"Image5", "TImage", "Panel5", 4, 4, 233, 193, -1},
+    {"Panel7", "TPanel", "Form1", 16, 8, 1041, 41, 21},
+    {"VividButton1", "TVividButton", "Form1", 27, 468, 226, 24, 22},
+    {"VividButton2", "TVividButton", "Form1", 291, 468, 226, 24, 23},
+    {"VividButton3", "TVividButton", "Form1", 555, 468, 226, 24, 24},
+    {"VividButton4", "TVividButton", "Form1", 819, 468, 226, 24, 25},
+};
+
+TEST_F(Form1Test, EveryControlInCreationOrderWithItsGeometry) {
+  const auto& built = form_->Controls();
+  ASSERT_EQ(built.size(), std::size(kControls));
+  for (std::size_t i = 0; i < built.size(); ++i) {
+    const ControlRow& row = kControls[i];
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(built[i].name, row.name);
+    EXPECT_EQ(built[i].class_name, row.kind);
+    EXPECT_EQ(built[i].parent, row.parent);
+    EXPECT_EQ(built[i].Bounds(), Rect::FromBounds(row.left, row.top, row.width, row.height));
+    EXPECT_EQ(built[i].tab_order, row.tab_order);
+    EXPECT_EQ(built[i].widget != nullptr, row.tab_order >= 0);
+  }
+  EXPECT_EQ(form_->ScrollRange(), (Size{1057, 921}));
+}
+
+TEST_F(Form1Test, WindowItself) {
+  EXPECT_EQ(form_->windowTitle().toStdString(), "Calculs de surfaces pour anodisation de l'aluminium");
+  EXPECT_EQ(form_->OuterSize(), (Size{1081, 963}));
+  EXPECT_EQ(form_->size(), QSize(1073, 936));
+  EXPECT_EQ(form_->Color(), clNavy);
+  EXPECT_FALSE(form_->windowIcon().isNull());
+  EXPECT_EQ(form_->windowIcon().availableSizes().value(0), QSize(32, 32));
+}
+
+// --- Initial state ------------------------------------------------------------------
+
+TEST_F(Form1Test, InitialCaptionsAndEmptyEdits) {
+  for (const char* name : {"Edit1", "edt1", "edt2", "edt3", "edt4", "Edit2", "Edit5", "Edit6"}) {
+    SCOPED_TRACE(name);
+    ASSERT_NE(form_->As<QLineEdit>(name), nullptr);
+    EXPECT_EQ(form_->EditText(name), "");
+  }
+  const std::string empty_result = std::string(17, ' ') + "Cm\xB2 ";
+  for (const char* name : {"lbl4", "lbl10", "Label8", "Label16"}) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(form_->LabelCaption(name), empty_result);
+    EXPECT_EQ(form_->LabelCaption(name).size(), 21u);
+  }
+  EXPECT_EQ(form_->LabelCaption("Label19"), "0 mA");
+  EXPECT_EQ(form_->LabelCaption("lbl7"), "Longueur:");
+  EXPECT_EQ(form_->LabelCaption("Label5"),
+            "DEGRAISSAGE\r\n Soude caustique\r\n 10g /100ml d'eau\r\n pendant 5 \xE0 10 minutes");
+  EXPECT_EQ(form_->LabelCaption("Label20"),
+            "ELECTROLYSE\r\nAcide sulfurique\r\n170ml / litre d'eau <24\xB0\r\nCourant \xE0 utiliser:");
+  EXPECT_EQ(form_->LabelCaption("Label6"), "COLORATION\r\nColorant: 6ml /100ml\r\nd'eau chaude \xE0 55/65\xB0\r\n pendant 15 \xE0 20mn");
+  EXPECT_EQ(form_->LabelCaption("Label9"), "FIXATION\r\nEau bouillante pendant\r\n10 \xE0 30mn");
+  EXPECT_EQ(form_->As<TStaticText>("txt2")->Caption(), "PARALLELEPIPEDE");
+  EXPECT_EQ(form_->As<TPanel>("Panel1")->Look().caption, "Les \xE9tapes de l'anodisation de l'aluminium");
+  EXPECT_EQ(form_->As<TPanel>("Panel7")->Look().caption, "Le calcul de la surface totale \xE0 anodiser");
+  EXPECT_EQ(form_->As<TPanel>("Panel4")->Look().caption, "Panel2");
+  EXPECT_EQ(form_->As<TButton>("Button2")->Caption(), "Calculer la surface");
+}
+
+TEST_F(Form1Test, FontsOfTheEdits) {
+  const FontSpec own = form_->As<TEdit>("Edit1")->FontSpecification();
+  EXPECT_EQ(own.name, "Arial");
+  EXPECT_TRUE(own.bold);
+  EXPECT_EQ(own.color, clBlack);
+  EXPECT_EQ(own.charset, 0);
+  const FontSpec shared = form_->As<TEdit>("edt1")->FontSpecification();
+  EXPECT_EQ(shared.name, "Arial Black");
+  EXPECT_EQ(shared.height, -16);
+  EXPECT_FALSE(shared.bold);
+  EXPECT_EQ(form_->As<TEdit>("edt4")->Color(), clInactiveCaption);
+}
+
+TEST_F(Form1Test, OpensCentredWithTheFocusAndCaretInEdit1) {
+  ShowActive();
+  // The test screen is 1280 x 1024.
+  EXPECT_EQ(form_->pos(), QPoint(99, 30));
+  EXPECT_EQ(FocusName(), "Edit1");
+  EXPECT_TRUE(form_->As<QLineEdit>("Edit1")->hasFocus());
+  EXPECT_EQ(form_->As<QLineEdit>("Edit1")->cursorPosition(), 0);
+}
+
+TEST_F(Form1Test, CentringRunsOnceOnly) {
+  ShowActive();
+  form_->move(5, 6);
+  form_->hide();
+  form_->show();
+  EXPECT_EQ(form_->pos(), QPoint(5, 6));
+}
+
+// --- Focus ----------------------------------------------------------------------------
+
+TEST_F(Form1Test, TabVisitsEveryTabStopInOrderAndWraps) {
+  ShowActive();
+  const std::vector<std::string> cycle = {"btn1",    "edt1",   "edt2",   "edt3",         "edt4",
+                                          "btn2",    "Edit2",  "Button1", "Edit5",       "Edit6",
+                                          "Button2", "VividButton1", "VividButton2", "VividButton3",
+                                          "VividButton4", "Edit1"};
+  for (const std::string& expected : cycle) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(FocusName(), expected);
+  }
+}
+
+TEST_F(Form1Test, ShiftTabGoesBackwardsAndCtrlTabStays) {
+  ShowActive();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(FocusName(), "VividButton4");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(FocusName(), "VividButton3");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(FocusName(), "VividButton3");
+  form_->Windowed("Edit1")->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(FocusName(), "Edit1");
+}
+
+struct ArrowCase {
+  const char* name;
+  const char* start;
+  Qt::Key key;
+  int presses;
+  std::vector<std::string> visited;
+};
+
+TEST_F(Form1Test, ArrowKeysMoveThroughEveryWindowedControl) {
+  ShowActive();
+  const ArrowCase cases[] = {
+      {"RightFromButton2ThroughThePanels", "Button2", Qt::Key_Right, 7,
+       {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Panel7", "VividButton1"}},
+      {"DownFromBtn1", "btn1", Qt::Key_Down, 1, {"edt1"}},
+      {"LeftFromButton1ToTheStaticText", "Button1", Qt::Key_Left, 2, {"StaticText1", "Edit2"}},
+      {"UpFromBtn1", "btn1", Qt::Key_Up, 1, {"Edit1"}},
+      {"RightFromVividButton4Wraps", "VividButton4", Qt::Key_Right, 1, {"Edit1"}},
+      {"EditKeepsItsArrows", "edt1", Qt::Key_Right, 1, {"edt1"}},
+  };
+  for (const ArrowCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    form_->Windowed(c.start)->setFocus();
+    ASSERT_EQ(FocusName(), c.start);
+    for (int i = 0; i < c.presses; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), c.key);
+      EXPECT_EQ(FocusName(), c.visited[static_cast<std::size_t>(i)]);
+    }
+  }
+}
+
+TEST_F(Form1Test, TabEntrySelectsTheWholeTextAndAClickDoesNot) {
+  ShowActive();
+  auto* edt1 = form_->As<QLineEdit>("edt1");
+  auto* edt2 = form_->As<QLineEdit>("edt2");
+  edt1->setText("10");
+  edt2->setText("25");
+  form_->Windowed("btn1")->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_EQ(FocusName(), "edt1");
+  EXPECT_EQ(edt1->selectedText(), "10");
+  QTest::mouseClick(edt2, Qt::LeftButton, {}, QPoint(5, 10));
+  EXPECT_EQ(FocusName(), "edt2");
+  EXPECT_FALSE(edt2->hasSelectedText());
+}
+
+TEST_F(Form1Test, SelectionIsNotShownWithoutTheFocus) {
+  ShowActive();
+  auto* edt1 = form_->As<QLineEdit>("edt1");
+  edt1->setText("88888");
+  form_->Windowed("btn1")->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_TRUE(edt1->hasSelectedText());
+  const QRgb highlight = ToQColor(clHighlight).rgb();
+  auto count_highlight = [&] {
+    const QImage image = edt1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == highlight ? 1 : 0;
+    }
+    return n;
+  };
+  EXPECT_GT(count_highlight(), 20);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(count_highlight(), 0);
+}
+
+TEST_F(Form1Test, ReturningToTheWindowRestoresTheLastFocus) {
+  ShowActive();
+  form_->Windowed("btn2")->setFocus();
+  QWidget other;
+  other.show();
+  QApplication::setActiveWindow(&other);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  QApplication::setActiveWindow(form_.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  EXPECT_EQ(FocusName(), "btn2");
+}
+
+TEST_F(Form1Test, SpaceAndEnterClickTheStandardButton) {
+  ShowActive();
+  form_->Windowed("btn2")->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(counts_.btn2, 2);
+  // No default button: Enter in an edit box clicks nothing.
+  form_->Windowed("edt2")->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(counts_.btn2 + counts_.btn1 + counts_.button1 + counts_.button2, 2);
+}
+
+// --- What covers what ------------------------------------------------------------------
+
+TEST_F(Form1Test, EachColoredButtonLeavesAMarginOfTheStandardButton) {
+  ShowActive();
+  form_->Windowed("Edit1")->setFocus();  // no button focused: plain edges
+  const QImage image = Grab();
+  struct Pair {
+    const char* standard;
+    const char* colored;
+  };
+  for (const Pair p : {Pair{"btn1", "VividButton1"}, Pair{"btn2", "VividButton2"}, Pair{"Button1", "VividButton3"},
+                       Pair{"Button2", "VividButton4"}}) {
+    SCOPED_TRACE(p.standard);
+    const Rect s = form_->Find(p.standard)->Bounds();
+    const Rect c = form_->Find(p.colored)->Bounds();
+    EXPECT_EQ(c.left - s.left, 3);
+    EXPECT_EQ(c.top - s.top, 4);
+    EXPECT_EQ(s.right - c.right, 4);
+    EXPECT_EQ(s.bottom - c.bottom, 5);
+    const int mx = (c.left + c.right) / 2, my = (c.top + c.bottom) / 2;
+    // Left margin: outer ring, inner ring, face.
+    EXPECT_EQ(PixelOf(image, s.left, my), ColorToRgb(clBtnHighlight));
+    EXPECT_EQ(PixelOf(image, s.left + 1, my), ColorToRgb(cl3DLight));
+    EXPECT_EQ(PixelOf(image, s.left + 2, my), ColorToRgb(clBtnFace));
+    // Top margin.
+    EXPECT_EQ(PixelOf(image, mx, s.top), ColorToRgb(clBtnHighlight));
+    EXPECT_EQ(PixelOf(image, mx, s.top + 1), ColorToRgb(cl3DLight));
+    EXPECT_EQ(PixelOf(image, mx, s.top + 2), ColorToRgb(clBtnFace));
+    EXPECT_EQ(PixelOf(image, mx, s.top + 3), ColorToRgb(clBtnFace));
+    // Right margin.
+    EXPECT_EQ(PixelOf(image, s.right - 1, my), ColorToRgb(cl3DDkShadow));
+    EXPECT_EQ(PixelOf(image, s.right - 2, my), ColorToRgb(clBtnShadow));
+    EXPECT_EQ(PixelOf(image, s.right - 3, my), ColorToRgb(clBtnFace));
+    EXPECT_EQ(PixelOf(image, s.right - 4, my), ColorToRgb(clBtnFace));
+    // Bottom margin.
+    EXPECT_EQ(PixelOf(image, mx, s.bottom - 1), ColorToRgb(cl3DDkShadow));
+    EXPECT_EQ(PixelOf(image, mx, s.bottom - 2), ColorToRgb(clBtnShadow));
+    for (int y = s.bottom - 5; y < s.bottom - 2; ++y) EXPECT_EQ(PixelOf(image, mx, y), ColorToRgb(clBtnFace));
+    // The colored button's black face starts right after the margin.
+    EXPECT_EQ(PixelOf(image, c.left + 3, my), ColorToRgb(clBlack));
+    // The widget under the margin and under the colored button.
+    EXPECT_EQ(form_->Surface()->childAt(s.left + 1, my), form_->Windowed(p.standard));
+    EXPECT_EQ(form_->Surface()->childAt(mx, s.bottom - 3), form_->Windowed(p.standard));
+    EXPECT_EQ(form_->Surface()->childAt(mx, my), form_->Windowed(p.colored));
+  }
+}
+
+TEST_F(Form1Test, AClickInTheMarginReachesTheStandardButton) {
+  ShowActive();
+  // btn1 spans x 24..256, VividButton1 27..252: x = 25 is in the margin.
+  QWidget* target = form_->Surface()->childAt(25, 480);
+  ASSERT_EQ(target, form_->Windowed("btn1"));
+  QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(form_->Surface(), QPoint(25, 480)));
+  EXPECT_EQ(counts_.btn1, 1);
+  EXPECT_EQ(FocusName(), "btn1");
+  QWidget* colored = form_->Surface()->childAt(140, 480);
+  ASSERT_EQ(colored, form_->Windowed("VividButton1"));
+  QTest::mouseClick(colored, Qt::LeftButton, {}, colored->mapFrom(form_->Surface(), QPoint(140, 480)));
+  EXPECT_EQ(counts_.btn1, 2);
+}
+
+TEST_F(Form1Test, EachShapePictureLeavesAnEightPixelMatBand) {
+  ShowActive();
+  const QImage image = Grab();
+  for (const char* mat : {"shp1", "shp2", "Shape1", "Shape2"}) {
+    SCOPED_TRACE(mat);
+    const Rect m = form_->Find(mat)->Bounds();
+    for (int i = 0; i < 233; ++i) {
+      // The outermost ring is the mat's black pen, then 7 pixels of mat.
+      EXPECT_EQ(PixelOf(image, m.left + i, m.top), ColorToRgb(clBlack));
+      EXPECT_EQ(PixelOf(image, m.left, m.top + i), ColorToRgb(clBlack));
+      EXPECT_EQ(PixelOf(image, m.right - 1, m.top + i), ColorToRgb(clBlack));
+      EXPECT_EQ(PixelOf(image, m.left + i, m.bottom - 1), ColorToRgb(clBlack));
+      if (i == 0 || i == 232) continue;
+      for (int d = 1; d < 8; ++d) {
+        EXPECT_EQ(PixelOf(image, m.left + d, m.top + i), ColorToRgb(clMoneyGreen));
+        EXPECT_EQ(PixelOf(image, m.left + i, m.top + d), ColorToRgb(clMoneyGreen));
+        EXPECT_EQ(PixelOf(image, m.right - 1 - d, m.top + i), ColorToRgb(clMoneyGreen));
+        EXPECT_EQ(PixelOf(image, m.left + i, m.bottom - 1 - d), ColorToRgb(clMoneyGreen));
+      }
+    }
+  }
+}
+
+// The picture of an image control drawn alone, as it appears in the window.
+QImage DrawnAlone(TForm1& form, const char* name) {
+  auto* image = dynamic_cast<ImageControl*>(form.Drawn(name));
+  EXPECT_NE(image, nullptr);
+  if (image == nullptr) return {};
+  const Rect b = image->Bounds();
+  ImageCanvas canvas(b.Width(), b.Height(), RgbColor(1, 2, 3));
+  image->Paint(canvas.canvas());
+  return canvas.image().copy();
+}
+
+TEST_F(Form1Test, ShapePicturesFillTheirFrames) {
+  ShowActive();
+  const QImage image = Grab();
+  for (const char* name : {"img1", "img2", "Image1", "Image2"}) {
+    SCOPED_TRACE(name);
+    const Rect b = form_->Find(name)->Bounds();
+    const QImage alone = DrawnAlone(*form_, name);
+    EXPECT_EQ(image.copy(b.left, b.top, b.Width(), b.Height()), alone);
+    EXPECT_NE(PixelOf(alone, b.Width() - 1, b.Height() - 1), (Rgb{1, 2, 3}));
+  }
+}
+
+TEST_F(Form1Test, PanelCaptionIsNeverSeenUnderItsPicture) {
+  ShowActive();
+  for (const auto& [panel, picture] : {std::pair{"Panel2", "Image4"}, std::pair{"Panel3", "Image3"},
+                                       std::pair{"Panel4", "Image6"}, std::pair{"Panel5", "Image5"}}) {
+    SCOPED_TRACE(panel);
+    QWidget* p = form_->Windowed(panel);
+    const QImage shown = p->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The whole interior inside the bevels is the picture, pixel for pixel.
+    EXPECT_EQ(shown.copy(4, 4, 233, 193), DrawnAlone(*form_, picture));
+    // The bevels: two raised rings, then two lowered ones.
+    EXPECT_EQ(PixelOf(shown, 0, 0), ColorToRgb(clBtnHighlight));
+    EXPECT_EQ(PixelOf(shown, 1, 100), ColorToRgb(clBtnHighlight));
+    EXPECT_EQ(PixelOf(shown, 2, 100), ColorToRgb(clBtnShadow));
+    EXPECT_EQ(PixelOf(shown, 3, 100), ColorToRgb(clBtnShadow));
+    EXPECT_EQ(PixelOf(shown, 240, 100), ColorToRgb(clBtnShadow));
+    EXPECT_EQ(PixelOf(shown, 237, 100), ColorToRgb(clBtnHighlight));
+  }
+}
+
+TEST_F(Form1Test, Bevel3LiesOnLabel19sOutermostPixels) {
+  ShowActive();
+  form_->SetLabelCaption("Label19", "2450 mA ");
+  const QImage image = Grab();
+  const Rect r = form_->Find("Label19")->Bounds();
+  for (int x = r.left; x < r.right - 1; ++x) EXPECT_EQ(PixelOf(image, x, r.top), ColorToRgb(clBtnHighlight));
+  for (int y = r.top; y < r.bottom; ++y) {
+    EXPECT_EQ(PixelOf(image, r.left, y), ColorToRgb(clBtnHighlight));
+    EXPECT_EQ(PixelOf(image, r.right - 1, y), ColorToRgb(clBtnShadow));
+  }
+  for (int x = r.left + 1; x < r.right; ++x) EXPECT_EQ(PixelOf(image, x, r.bottom - 1), ColorToRgb(clBtnShadow));
+  // Inside the frame, the read-out's black and its red caption.
+  EXPECT_EQ(PixelOf(image, r.left + 1, r.top + 1), ColorToRgb(clBlack));
+  int red = 0;
+  for (int y = r.top + 1; y < r.bottom - 1; ++y) {
+    for (int x = r.left + 1; x < r.right - 1; ++x) red += PixelOf(image, x, y) == ColorToRgb(clRed) ? 1 : 0;
+  }
+  EXPECT_GT(red, 50);
+}
+
+TEST_F(Form1Test, NothingCoversTheColumnFramesEdges) {
+  ShowActive();
+  const QImage image = Grab();
+  for (const char* frame : {"bvl1", "bvl2", "Bevel1", "Bevel2"}) {
+    SCOPED_TRACE(frame);
+    const Rect r = form_->Find(frame)->Bounds();
+    for (int x = r.left; x < r.right - 1; ++x) ASSERT_EQ(PixelOf(image, x, r.top), ColorToRgb(clBtnHighlight)) << x;
+    for (int y = r.top; y < r.bottom; ++y) ASSERT_EQ(PixelOf(image, r.left, y), ColorToRgb(clBtnHighlight)) << y;
+    for (int y = r.top; y < r.bottom; ++y) ASSERT_EQ(PixelOf(image, r.right - 1, y), ColorToRgb(clBtnShadow)) << y;
+    for (int x = r.left + 1; x < r.right; ++x) ASSERT_EQ(PixelOf(image, x, r.bottom - 1), ColorToRgb(clBtnShadow)) << x;
+    // Inside the frame, between the controls, the window's navy shows.
+    EXPECT_EQ(PixelOf(image, r.left + 2, r.top + 300), ColorToRgb(clNavy));
+  }
+}
+
+TEST_F(Form1Test, ResultLabelShowsCm2FlushRightOnWhite) {
+  ShowActive();
+  const QImage image = Grab();
+  const Rect r = form_->Find("lbl4")->Bounds();
+  int first_ink = -1;
+  for (int x = r.left; x < r.right && first_ink < 0; ++x) {
+    for (int y = r.top; y < r.bottom; ++y) {
+      if (PixelOf(image, x, y) != ColorToRgb(clWhite)) {
+        first_ink = x;
+        break;
+      }
+    }
+  }
+  // "Cm² " takes the right part only; the 17 spaces leave the left white.
+  EXPECT_GT(first_ink, r.left + 60);
+  EXPECT_EQ(PixelOf(image, r.left, r.top), ColorToRgb(clWhite));
+}
+
+// --- Scrolling and scaling -----------------------------------------------------------
+
+struct ScrollCase {
+  const char* name;
+  int width, height;
+  bool horizontal, vertical;
+};
+
+TEST_F(Form1Test, ScrollBarsExactlyWhenTheClientAreaIsSmaller) {
+  ShowActive();
+  const ScrollCase cases[] = {
+      {"Client1073x936", 1073, 936, false, false}, {"Width1057", 1057, 936, false, false},
+      // A bar takes 14 pixels here, which the other direction can spare
+      // (936 - 14 >= 921, 1073 - 14 >= 1057).
+      {"Width1056", 1056, 936, true, false},
+      {"Height921", 1073, 921, false, false},      {"Height920", 1073, 920, false, true},
+      {"Both", 1056, 920, true, true},
+  };
+  for (const ScrollCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    form_->resize(c.width, c.height);
+    QApplication::processEvents();
+    EXPECT_EQ(form_->ScrollArea()->horizontalScrollBar()->isVisible(), c.horizontal);
+    EXPECT_EQ(form_->ScrollArea()->verticalScrollBar()->isVisible(), c.vertical);
+    // Resizing moves and resizes no control.
+    EXPECT_EQ(form_->Find("Panel7")->Bounds(), Rect::FromBounds(16, 8, 1041, 41));
+    EXPECT_EQ(form_->Windowed("Panel7")->pos(), QPoint(16, 8));
+  }
+  // The horizontal bar moves every control together.
+  form_->resize(900, 936);
+  QApplication::processEvents();
+  form_->ScrollArea()->horizontalScrollBar()->setValue(100);
+  EXPECT_EQ(form_->Surface()->mapTo(form_.get(), QPoint(16, 8)), QPoint(-84, 8));
+}
+
+TEST(Form1ScalingTest, ZeroOf16PixelsScalesEveryControlBy16Over13) {
+  RegisterJPEGFormats();
+  BuildOptions options;
+  options.pixels_per_inch = 96;
+  options.zero_height = [](int) { return 16; };
+  Counts counts;
+  auto form = BuildForm1(Handlers(counts), options);
+  EXPECT_EQ(form->Find("Panel7")->Bounds(), (Rect{20, 10, 1301, 60}));
+  EXPECT_EQ(form->Find("Image4")->Bounds(), (Rect{5, 5, 292, 242}));
+  EXPECT_EQ(form->Find("VividButton1")->Bounds(), (Rect{33, 576, 311, 606}));
+  EXPECT_EQ(form->ScrollRange(), (Size{1301, 1134}));
+  // Fonts: 12 pt -> 15 pt (-20 px); the window keeps its size.
+  EXPECT_EQ(form->Label("Label1")->Look().font.height, -20);
+  EXPECT_EQ(form->As<TEdit>("edt1")->FontSpecification().height, -20);
+  EXPECT_EQ(form->size(), QSize(1073, 936));
+  form->show();
+  QApplication::processEvents();
+  EXPECT_TRUE(form->ScrollArea()->horizontalScrollBar()->isVisible());
+}
+
+TEST(Form1ScalingTest, At96DpiWithTheUsualFontNothingScales) {
+  RegisterJPEGFormats();
+  Counts counts;
+  auto form = BuildForm1(Handlers(counts));
+  EXPECT_EQ(form->Find("Panel7")->Bounds(), Rect::FromBounds(16, 8, 1041, 41));
+  EXPECT_EQ(form->Label("Label1")->Look().font.height, -16);
+  EXPECT_EQ(form->WindowFont().height, -11);
+}
+
+TEST(Form1ScalingTest, HigherDpiChangesTheWindowFontThatPanelsFollow) {
+  RegisterJPEGFormats();
+  BuildOptions options;
+  options.pixels_per_inch = 120;
+  options.zero_height = [](int) { return 13; };
+  Counts counts;
+  auto form = BuildForm1(Handlers(counts), options);
+  EXPECT_EQ(form->WindowFont().height, -14);
+  EXPECT_EQ(form->As<TPanel>("Panel2")->Look().font.height, -14);
+  EXPECT_EQ(form->As<TPanel>("Panel1")->Look().font.height, -24);
+  EXPECT_EQ(form->Find("Panel7")->Bounds(), Rect::FromBounds(16, 8, 1041, 41));
+}
+
+}  // namespace
+}  // namespace anod
+
+namespace anod {
+namespace {
+
+// With the fonts installed here, every caption of the window fits its
+// control line by line, as it did where the layout was drawn: no step text
+// wraps, no field caption is cut.
+TEST_F(Form1Test, EveryInitialCaptionFitsItsControl) {
+  ImageCanvas measure(1, 1);
+  Canvas& canvas = measure.canvas();
+  auto check = [&](const std::string& name, const std::string& caption, const FontSpec& font, int width) {
+    SCOPED_TRACE(name);
+    canvas.SetFont(font);
+    std::size_t start = 0;
+    while (start <= caption.size()) {
+      std::size_t end = caption.find("\r\n", start);
+      if (end == std::string::npos) end = caption.size();
+      const std::string line = caption.substr(start, end - start);
+      EXPECT_LE(canvas.TextWidth(line), width) << line;
+      start = end + 2;
+    }
+  };
+  for (const ControlEntry& entry : form_->Controls()) {
+    if (const TLabel* label = form_->Label(entry.name)) {
+      // A result label's leading spaces only pad: its "Cm² " is what must show.
+      const std::string& caption = label->Caption();
+      const std::size_t first = label->Look().alignment == TextAlignment::RightJustify
+                                    ? caption.find_first_not_of(' ')
+                                    : 0;
+      check(entry.name, caption.substr(first), label->Look().font, entry.Bounds().Width());
+    } else if (const auto* text = form_->As<TStaticText>(entry.name)) {
+      FontSpec font;
+      font.height = -16;
+      font.bold = true;
+      check(entry.name, text->Caption(), font, entry.Bounds().Width() - 2);
+    } else if (const auto* panel = form_->As<TPanel>(entry.name)) {
+      const Size size{entry.Bounds().Width(), entry.Bounds().Height()};
+      check(entry.name, panel->Look().caption, panel->Look().font, PanelInterior(size, panel->Look()).Width());
+    }
+  }
+  // The four lines of the step texts fit their 137-pixel labels; in the
+  // 97-pixel electrolysis text they take 100 here (25 per line), so the text
+  // starts a pixel above the label and loses its blank leading rows only:
+  // no ink on the label's first and last rows.
+  canvas.SetFont(form_->Label("Label5")->Look().font);
+  EXPECT_LE(4 * canvas.Metrics().height, 137);
+  form_->show();
+  const QImage image = Grab();
+  const Rect r = form_->Find("Label20")->Bounds();
+  for (int x = r.left; x < r.right; ++x) {
+    ASSERT_EQ(PixelOf(image, x, r.top), ColorToRgb(clSilver)) << x;
+    ASSERT_EQ(PixelOf(image, x, r.bottom - 1), ColorToRgb(clSilver)) << x;
+  }
+}
+
+}  // namespace
+}  // namespace anod
