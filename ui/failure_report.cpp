@@ -71,6 +71,24 @@ void ReportFailure(QObject* sender, std::exception_ptr thrown) {
   }
 }
 
+void ReportFailureLater(QObject* sender, const Exception& failure) {
+  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+  if (dynamic_cast<const EAbort*>(&failure) != nullptr) return;
+  if (dynamic_cast<const EExternal*>(&failure) != nullptr) ResetFloatingPointUnit();
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(),
+      [sender = QPointer<QObject>(sender), message = failure.Message()] {
+        const Exception copy(message);
+        const TApplication* app = Application();
+        if (app != nullptr && app->OnException()) {
+          app->OnException()(sender.data(), copy);
+        } else {
+          ShowFailureMessage(copy);
+        }
+      },
+      Qt::QueuedConnection);
+}
+
 void ShowFailureMessage(const Exception& failure) {
   const QPointer<QWidget> active = QApplication::activeWindow();
   const QPointer<QWidget> focus = QApplication::focusWidget();

@@ -31,6 +31,11 @@ namespace anod {
 // Returns when the message box, if any, has been dismissed.
 void ReportFailure(QObject* sender, std::exception_ptr thrown);
 
+// For a failure caught where no box can open (in the middle of a paint):
+// steps 1 to 3 of ReportFailure at once, the hook or the box as soon as the
+// current event is done. The hook receives a copy carrying the message.
+void ReportFailureLater(QObject* sender, const Exception& failure);
+
 // Shows a failure's message in the stop box: the text is the message with the
 // final "." rule applied ("Débordement en virgule flottante" shows as
 // "Débordement en virgule flottante."), the caption is the application

@@ -61,7 +61,9 @@ void SessionEndWatcher::OnSignal() {
   char buffer[16];
   while (read(g_pipe[0], buffer, sizeof buffer) > 0) {
   }
-  QCoreApplication::quit();
+  // Every loop ends, a message box's among them: the session will not wait
+  // for a box to be answered.
+  QCoreApplication::exit(0);
 }
 
 }  // namespace anod

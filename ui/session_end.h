@@ -1,8 +1,8 @@
 // Ending cleanly when the user logs off or the system shuts down.
 //
 // The session ends the program with SIGTERM (or SIGHUP when its terminal
-// goes); the program agrees: the signal is turned into a quit request taken
-// by the event loop, so the window and its controls are destroyed as after
+// goes); the program agrees: the signal ends every running event loop (a
+// message box's too), so the window and its controls are destroyed as after
 // a close and the process exits with code 0. A session manager's request to
 // save data is answered by agreeing (there is nothing to save).
 #pragma once
