@@ -42,10 +42,23 @@ DecimalReading ReadDecimal(std::string_view text) {
 
   std::int64_t scale = 0;
   bool seen_point = false;
+  // While acc × 10 + d stays below 2^64 every extended step is exact, so the
+  // digits gather in a 64-bit integer; the extended steps take over after.
+  std::uint64_t whole = 0;
+  bool exact = true;
   for (; i < length; ++i) {
     const char c = text[i];
     if (IsDigit(c)) {
-      acc = Add(Mul(acc, 10), c - '0');
+      const unsigned d = static_cast<unsigned>(c - '0');
+      if (exact && whole <= (UINT64_MAX - 9) / 10) {
+        whole = whole * 10 + d;
+      } else {
+        if (exact) {
+          acc = static_cast<Extended>(whole);
+          exact = false;
+        }
+        acc = Add(Mul(acc, 10), d);
+      }
       if (seen_point && scale > -kExponentBound) --scale;
     } else if (c == '.' && !seen_point) {
       seen_point = true;
@@ -53,6 +66,7 @@ DecimalReading ReadDecimal(std::string_view text) {
       break;
     }
   }
+  if (exact) acc = static_cast<Extended>(whole);
 
   if (i < length) {
     if (text[i] != 'E' && text[i] != 'e') return fail(i);

@@ -78,7 +78,8 @@ Extended ScaleByPowerOfTen(Extended x, int n) {
   const bool divide = n < 0;
   const int m = divide ? -n : n;
   auto apply = [&](Extended factor) { x = divide ? Div(x, factor) : Mul(x, factor); };
-  apply(TenPowersLow[m % 32]);
+  // The entry 10^0 would multiply by one: exact, and skipped.
+  if (m % 32 != 0) apply(TenPowersLow[m % 32]);
   if ((m / 32) % 16 != 0) apply(TenPowersMid[(m / 32) % 16]);
   if (m / 512 != 0) apply(TenPowersHigh[m / 512]);
   return x;

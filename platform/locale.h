@@ -6,8 +6,12 @@
 //   LANG=en_US.UTF-8  ReadSystemDecimalMark() -> '.'
 //   LANG=C            ReadSystemDecimalMark() -> '.'
 //
-// A mark that is not one Windows-1252 character, or that cannot be read,
-// gives ".".
+// A mark that is not one Windows-1252 character (the Arabic mark of ar_EG),
+// or that cannot be read, gives ".".
+//
+// Qt reads the locale environment once per process on Linux, so there a
+// re-read gives the mark the program started with; the call still belongs on
+// the locale-change event, where the platform reports real changes.
 #pragma once
 
 namespace anod {

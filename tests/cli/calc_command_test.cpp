@@ -1,0 +1,174 @@
+#include "cli/calc_command.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/decimal_mark.h"
+#include "core/float_environment.h"
+
+namespace anod {
+namespace {
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Outcome RunCommand(const std::vector<std::string>& args, const std::string& input = "") {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int status = RunCalcCommand(args, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+const std::string kInitial = "                 Cm\xC2\xB2 \n0 mA\n";
+
+struct CommandRow {
+  const char* name;
+  std::vector<std::string> args;
+  int status;
+  std::string out;
+  std::string err;  // exact when the row gives one
+};
+void PrintTo(const CommandRow& row, std::ostream* os) { *os << row.name; }
+
+class Command : public testing::TestWithParam<CommandRow> {
+ protected:
+  void SetUp() override {
+    ResetFloatingPointUnit();
+    SetLocaleDecimalMark('.');
+  }
+};
+
+TEST_P(Command, PrintsCaptionsAndExits) {
+  const CommandRow& row = GetParam();
+  const Outcome outcome = RunCommand(row.args);
+  EXPECT_EQ(outcome.status, row.status);
+  EXPECT_EQ(outcome.out, row.out);
+  EXPECT_EQ(outcome.err, row.err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OneRun, Command,
+    testing::Values(
+        CommandRow{"cylindre_3_10", {"cylindre", "3", "10"}, 0, " 244.92 Cm\xC2\xB2 \n2450 mA \n", ""},
+        CommandRow{"parallelepipede_2_3_4", {"parallelepipede", "2", "3", "4"}, 0, " 52.00 Cm\xC2\xB2 \n520 mA \n", ""},
+        CommandRow{"sphere_2", {"sphere", "2"}, 0, " 50.24 Cm\xC2\xB2 \n500 mA \n", ""},
+        CommandRow{"sphere_alone", {"sphere"}, 0, " 0.00 Cm\xC2\xB2 \n0 mA \n", ""},
+        CommandRow{"pyramide_5_4", {"pyramide", "5", "4"}, 0, " 56.00 Cm\xC2\xB2 \n560 mA \n", ""},
+        CommandRow{"double_dash_sphere_2", {"--", "sphere", "2"}, 0, " 50.24 Cm\xC2\xB2 \n500 mA \n", ""},
+        // The radius guard stops silently: captions unchanged, success.
+        CommandRow{"cylindre_0_10", {"cylindre", "0", "10"}, 0, kInitial, ""},
+        CommandRow{"cylindre_1e400", {"cylindre", "1e400", "1"}, 1, kInitial,
+                   "D\xC3\xA9" "bordement en virgule flottante.\n"},
+        CommandRow{"sphere_1e5120", {"sphere", "1e5120"}, 1, " +Inf Cm\xC2\xB2 \n0 mA\n",
+                   "Op\xC3\xA9ration en virgule flottante incorrecte.\n"},
+        CommandRow{"cylindre_1_comma_5", {"cylindre", "1,5", "2"}, 1, kInitial,
+                   "Valeur incorrecte pour \xC2\xAB Rayon \xC2\xBB (CYLINDRE) : \xC2\xAB 1,5 \xC2\xBB.\n"},
+        CommandRow{"parallelepipede_negative_width", {"parallelepipede", "2", "1", "-2"}, 1, kInitial,
+                   "Valeur n\xC3\xA9gative pour \xC2\xAB Largeur \xC2\xBB (PARALLELEPIPEDE) : \xC2\xAB -2 \xC2\xBB.\n"},
+        // A character the code page lacks is refused, and shown as "?".
+        CommandRow{"sphere_check_mark", {"sphere", "2\xE2\x9C\x93"}, 1, kInitial,
+                   "Valeur incorrecte pour \xC2\xAB Rayon \xC2\xBB (SPHERE) : \xC2\xAB 2? \xC2\xBB.\n"},
+        // The code page's own characters come back as they were typed.
+        CommandRow{"sphere_2_squared", {"sphere", "2\xC2\xB2"}, 1, kInitial,
+                   "Valeur incorrecte pour \xC2\xAB Rayon \xC2\xBB (SPHERE) : \xC2\xAB 2\xC2\xB2 \xC2\xBB.\n"}),
+    [](const testing::TestParamInfo<CommandRow>& info) { return std::string(info.param.name); });
+
+struct UsageRow {
+  const char* name;
+  std::vector<std::string> args;
+  std::string mentions;
+};
+void PrintTo(const UsageRow& row, std::ostream* os) { *os << row.name; }
+
+class Usage : public testing::TestWithParam<UsageRow> {};
+
+TEST_P(Usage, ExitsWithTwoAndSaysWhy) {
+  const Outcome outcome = RunCommand(GetParam().args);
+  EXPECT_EQ(outcome.status, 2);
+  EXPECT_EQ(outcome.out, "");
+  EXPECT_NE(outcome.err.find(GetParam().mentions), std::string::npos) << outcome.err;
+  EXPECT_NE(outcome.err.find("--help"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadArguments, Usage,
+    testing::Values(UsageRow{"nothing", {}, "missing shape"}, UsageRow{"cube", {"cube", "1"}, "unknown shape"},
+                    UsageRow{"upper_case_shape", {"CYLINDRE", "1", "1"}, "unknown shape"},
+                    UsageRow{"sphere_two_texts", {"sphere", "1", "2"}, "too many texts"},
+                    UsageRow{"cylindre_three_texts", {"cylindre", "1", "2", "3"}, "too many texts"},
+                    UsageRow{"unknown_option", {"--verbose", "sphere", "1"}, "unknown option"},
+                    UsageRow{"negative_number_as_shape", {"-2"}, "unknown option"},
+                    UsageRow{"batch_with_arguments", {"--batch", "sphere"}, "takes no argument"},
+                    UsageRow{"double_dash_alone", {"--"}, "missing shape"}),
+    [](const testing::TestParamInfo<UsageRow>& info) { return std::string(info.param.name); });
+
+TEST(CalcCommand, HelpIsInFrenchAndEnglish) {
+  for (const char* option : {"--help", "-h"}) {
+    SCOPED_TRACE(option);
+    const Outcome outcome = RunCommand({option});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_NE(outcome.out.find("Calcule la surface"), std::string::npos);
+    EXPECT_NE(outcome.out.find("Computes a part's surface"), std::string::npos);
+    EXPECT_NE(outcome.out.find("--batch"), std::string::npos);
+    EXPECT_NE(outcome.out.find("parallelepipede"), std::string::npos);
+  }
+}
+
+TEST(CalcCommand, ExponentFormFollowsTheDecimalMark) {
+  SetLocaleDecimalMark(',');
+  const Outcome outcome = RunCommand({"sphere", "1e7"});
+  SetLocaleDecimalMark('.');
+  EXPECT_EQ(outcome.out, " 1256000000000000.00 Cm\xC2\xB2 \n1,256E16 mA \n");
+}
+
+struct BatchRow {
+  const char* name;
+  std::string input;
+  int status;
+  std::string out;
+};
+void PrintTo(const BatchRow& row, std::ostream* os) { *os << row.name; }
+
+class Batch : public testing::TestWithParam<BatchRow> {};
+
+TEST_P(Batch, PrintsOneLinePerLine) {
+  const Outcome outcome = RunCommand({"--batch"}, GetParam().input);
+  EXPECT_EQ(outcome.status, GetParam().status);
+  EXPECT_EQ(outcome.out, GetParam().out);
+  EXPECT_EQ(outcome.err.empty(), GetParam().status == 0) << outcome.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, Batch,
+    testing::Values(
+        BatchRow{"empty_input", "", 0, ""},
+        BatchRow{"two_lines", "sphere\t2\ncylindre\t3\t10\n", 0,
+                 " 50.24 Cm\xC2\xB2 \t500 mA \t\n 244.92 Cm\xC2\xB2 \t2450 mA \t\n"},
+        BatchRow{"no_final_newline", "sphere\t2", 0, " 50.24 Cm\xC2\xB2 \t500 mA \t\n"},
+        BatchRow{"crlf", "sphere\t2\r\n", 0, " 50.24 Cm\xC2\xB2 \t500 mA \t\n"},
+        // Each line starts from the initial captions.
+        BatchRow{"failure_then_success", "cylindre\t1,5\t1\nsphere\t2\n", 0,
+                 "                 Cm\xC2\xB2 \t0 mA\tValeur incorrecte pour \xC2\xAB Rayon \xC2\xBB (CYLINDRE) : "
+                 "\xC2\xAB 1,5 \xC2\xBB.\n 50.24 Cm\xC2\xB2 \t500 mA \t\n"},
+        BatchRow{"infinite_sphere", "sphere\t1e5120\n", 0,
+                 " +Inf Cm\xC2\xB2 \t0 mA\tOp\xC3\xA9ration en virgule flottante incorrecte.\n"},
+        BatchRow{"guard", "parallelepipede\t0\t1\t1\n", 0, "                 Cm\xC2\xB2 \t0 mA\t\n"},
+        BatchRow{"trailing_tab_is_an_empty_field", "sphere\t\n", 0, " 0.00 Cm\xC2\xB2 \t0 mA \t\n"},
+        BatchRow{"unknown_shape_in_the_middle", "sphere\t2\ncube\t1\nsphere\t1\n", 2,
+                 " 50.24 Cm\xC2\xB2 \t500 mA \t\n\t\tforme inconnue \xC2\xAB cube \xC2\xBB / unknown shape\n"
+                 " 12.56 Cm\xC2\xB2 \t130 mA \t\n"},
+        BatchRow{"blank_line", "\n", 2, "\t\tforme inconnue \xC2\xAB  \xC2\xBB / unknown shape\n"},
+        BatchRow{"too_many_texts", "sphere\t1\t2\n", 2,
+                 "\t\ttrop de textes pour sphere (1 au plus) / too many texts\n"}),
+    [](const testing::TestParamInfo<BatchRow>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace anod
