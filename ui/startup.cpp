@@ -1,10 +1,13 @@
 #include "ui/startup.h"
 
+#include <QGuiApplication>
 #include <QMetaObject>
+#include <QScreen>
 
 #include "core/float_environment.h"
 #include "platform/executable_path.h"
 #include "platform/locale.h"
+#include "pictures/jpeg_module.h"
 #include "ui/accessibility.h"
 #include "ui/failure_report.h"
 #include "ui/session_end.h"
@@ -30,6 +33,13 @@ void ShowForm(TForm1& form, ShowRequest request) {
 }
 
 }  // namespace
+
+PictureKindsInUse::PictureKindsInUse() {
+  RegisterJPEGFormats();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) ApplyScreenDepth(screen->depth(), 1);
+}
+
+PictureKindsInUse::~PictureKindsInUse() { UnregisterJPEGFormats(); }
 
 ShowRequest ShowRequestFromArguments(const QStringList& arguments) {
   ShowRequest request = ShowRequest::kNormal;
@@ -121,6 +131,7 @@ int RunAnodisation(int argc, char** argv, const StartUpHooks& hooks) {
     ReportFailureLater(QApplication::focusWidget(), failure);
   };
   SessionEndWatcher session_end;
+  const PictureKindsInUse picture_kinds;
   return RunMainWindow(app, Form1Description(), ShowRequestFromArguments(TApplication::arguments()), hooks);
 }
 

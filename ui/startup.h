@@ -7,7 +7,8 @@
 //      path; the colored button's process-wide services (they watch the
 //      application object, so they come right after it), their failures
 //      reported like every other;
-//   3. the main window, built from the description carried in the
+//   3. the JPEG picture kinds registered for the window's lifetime, with
+//      the output depth of the screen; the main window, built from the description carried in the
 //      executable, its compute buttons wired to the calculators; its icon
 //      becomes the application's;
 //   4. the window shown (centred, Edit1 focused) or, on request, maximised
@@ -40,6 +41,17 @@ namespace anod {
 // request given wins.
 enum class ShowRequest { kNormal, kMaximized, kMinimized };
 ShowRequest ShowRequestFromArguments(const QStringList& arguments);
+
+// The JPEG picture kinds, registered for as long as this lives (the window's
+// pictures name their kind), with the pictures' default output depth taken
+// from the primary screen. Needs the application object.
+class PictureKindsInUse {
+ public:
+  PictureKindsInUse();
+  ~PictureKindsInUse();
+  PictureKindsInUse(const PictureKindsInUse&) = delete;
+  PictureKindsInUse& operator=(const PictureKindsInUse&) = delete;
+};
 
 struct StartUpHooks {
   // Runs once the main window has been shown, before the loop starts.

@@ -10,6 +10,7 @@
 
 #include "platform/executable_path.h"
 #include "ui/application.h"
+#include "ui/startup.h"
 
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
@@ -18,5 +19,6 @@ int main(int argc, char** argv) {
   }
   testing::InitGoogleTest(&argc, argv);
   anod::TApplication app(argc, argv, anod::ExecutablePath());
+  const anod::PictureKindsInUse picture_kinds;
   return RUN_ALL_TESTS();
 }

@@ -11,7 +11,15 @@ set -euo pipefail
 build=$1
 source=$2
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+shots="$build/tests/app/end_to_end_shots"
+# The screenshots stay in the build tree for a look after the run.
+keep_shots() {
+  rm -rf "$shots"
+  mkdir -p "$shots"
+  cp "$work"/*.png "$work"/*.log "$shots"/ 2>/dev/null || true
+  rm -rf "$work"
+}
+trap keep_shots EXIT
 
 cmake --install "$build" --prefix "$work/prefix" >"$work/install.log"
 for file in bin/anodisation bin/anodisation-calc share/applications/anodisation.desktop \
@@ -20,4 +28,4 @@ for file in bin/anodisation bin/anodisation-calc share/applications/anodisation.
 done
 
 export WORK="$work"
-exec "$source/scripts/xdesktop" bash "$source/tests/app/end_to_end_session.sh" "$work/prefix/bin/anodisation"
+"$source/scripts/xdesktop" bash "$source/tests/app/end_to_end_session.sh" "$work/prefix/bin/anodisation"

@@ -20,9 +20,8 @@ LABEL19=(280 888 241 33)
 win_x=0
 win_y=0
 locate_window() {
-  eval "$(xdotool getwindowgeometry --shell "$wid")"
-  win_x=$X
-  win_y=$Y
+  win_x=$(xwininfo -id "$wid" | awk '/Absolute upper-left X/ { print $4 }')
+  win_y=$(xwininfo -id "$wid" | awk '/Absolute upper-left Y/ { print $4 }')
 }
 click_in() {  # click_in x y w h: the middle of a client rectangle
   xdotool mousemove --sync $((win_x + $1 + $3 / 2)) $((win_y + $2 + $4 / 2)) click 1
