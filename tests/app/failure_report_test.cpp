@@ -63,6 +63,10 @@ INSTANTIATE_TEST_SUITE_P(
 // A window whose mouse press throws what the test asks for, after grabbing the mouse.
 class ThrowingWidget : public QWidget {
  public:
+  explicit ThrowingWidget(std::function<void()> thrower = {}) : on_press(std::move(thrower)) {
+    resize(100, 100);
+    show();
+  }
   std::function<void()> on_press;
 
  protected:
@@ -87,10 +91,7 @@ class EventDispatchTest : public testing::TestWithParam<DispatchCase> {};
 // reports it and lets the program go on.
 TEST_P(EventDispatchTest, ReportsWhatEscapesAnEventAndGoesOn) {
   const DispatchCase& row = GetParam();
-  ThrowingWidget widget;
-  widget.resize(100, 100);
-  widget.on_press = row.thrower;
-  widget.show();
+  ThrowingWidget widget(row.thrower);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
 
   BoxAnswerer answerer;
@@ -144,8 +145,6 @@ INSTANTIATE_TEST_SUITE_P(
 // widget keeps the grab it took.
 TEST(EventDispatchTest, PressWithoutFailureKeepsItsGrab) {
   ThrowingWidget widget;
-  widget.resize(100, 100);
-  widget.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
   QTest::mousePress(&widget, Qt::LeftButton);
   EXPECT_EQ(QWidget::mouseGrabber(), &widget);
@@ -154,10 +153,7 @@ TEST(EventDispatchTest, PressWithoutFailureKeepsItsGrab) {
 }
 
 TEST(EventDispatchTest, InstalledHookReplacesTheBox) {
-  ThrowingWidget widget;
-  widget.resize(100, 100);
-  widget.on_press = [] { throw EOverflow("D\xE9" "bordement en virgule flottante"); };
-  widget.show();
+  ThrowingWidget widget([] { throw EOverflow("D\xE9" "bordement en virgule flottante"); });
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
 
   QObject* hook_sender = nullptr;
@@ -240,13 +236,10 @@ namespace {
 // Whatever word was in force when the processor failure was raised, the
 // catch puts DefaultControlWord back.
 TEST(EventDispatchTest, ProcessorFailureRestoresTheDefaultControlWord) {
-  ThrowingWidget widget;
-  widget.resize(100, 100);
-  widget.on_press = [] {
+  ThrowingWidget widget([] {
     LoadControlWord(0x133F);
     ThrowProcessorFailure({kFloatOverflow});
-  };
-  widget.show();
+  });
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
 
   BoxAnswerer answerer;
