@@ -27,6 +27,18 @@ click_in() {  # click_in x y w h: the middle of a client rectangle
   xdotool mousemove --sync $((win_x + $1 + $3 / 2)) $((win_y + $2 + $4 / 2)) click 1
 }
 shot() { import -window root "$work/$1.png"; }
+same() { cmp -s <(convert "$work/$1.png" rgb:-) <(convert "$work/$2.png" rgb:-); }
+# Takes screenshots until two in a row agree: everything asked for is painted.
+settle() {
+  shot "$1"
+  for _ in $(seq 1 50); do
+    sleep 0.1
+    shot "$1.next"
+    if same "$1" "$1.next"; then rm -f "$work/$1.next.png"; return 0; fi
+    mv "$work/$1.next.png" "$work/$1.png"
+  done
+  fail "the screen never settled for $1"
+}
 crop() {  # crop shot x y w h -> file
   convert "$work/$1.png" -crop "$4x$5+$((win_x + $2))+$((win_y + $3))" +repage "$work/$6.png"
 }
@@ -34,7 +46,7 @@ colour_count() {  # colour_count file "#RRGGBB" -> number of pixels of that colo
   convert "$work/$1.png" -format %c histogram:info:- \
     | awk -v c="$2" 'toupper($0) ~ toupper(c) { sub(":", "", $1); n += $1 } END { print n + 0 }'
 }
-differs() { ! cmp -s <(convert "$work/$1.png" rgb:-) <(convert "$work/$2.png" rgb:-); }
+differs() { ! same "$1" "$2"; }
 
 step "start $program"
 "$program" 2>"$work/program.log" &
@@ -45,19 +57,24 @@ wid=$(timeout 30 xdotool search --sync --onlyvisible --name "^${caption}\$" | he
 xdotool windowactivate --sync "$wid"
 xdotool windowfocus --sync "$wid"
 locate_window
-sleep 0.5
-shot before
+settle before
 
 step "type 3 into Edit1, Tab to edt1, type 10, click VividButton1"
 click_in "${EDIT1[@]}"
 xdotool type --delay 20 "3"
 xdotool key --delay 20 Tab Tab
 xdotool type --delay 20 "10"
-click_in "${VIVID1[@]}"
-sleep 0.5
-shot after
-
 crop before "${LBL4[@]}" lbl4_before
+click_in "${VIVID1[@]}"
+# Wait for the new surface caption, then for the rest of the repaint.
+for _ in $(seq 1 100); do
+  shot after
+  crop after "${LBL4[@]}" lbl4_after
+  differs lbl4_before lbl4_after && break
+  sleep 0.1
+done
+settle after
+
 crop after "${LBL4[@]}" lbl4_after
 crop before "${LABEL19[@]}" label19_before
 crop after "${LABEL19[@]}" label19_after
@@ -77,14 +94,14 @@ click_in "${VIVID1[@]}"
 box=$(timeout 15 xdotool search --sync --onlyvisible --name '^anodisation$' | head -n 1) \
   || fail "no message box titled \"anodisation\""
 xdotool windowfocus --sync "$box"
-shot box
+settle box
 xdotool key Return
 for _ in $(seq 1 100); do
   xdotool search --onlyvisible --name '^anodisation$' >/dev/null 2>&1 || break
   sleep 0.05
 done
 if xdotool search --onlyvisible --name '^anodisation$' >/dev/null 2>&1; then fail "Return did not close the box"; fi
-shot after_box
+settle after_box
 crop after_box "${LBL4[@]}" lbl4_after_box
 differs lbl4_after lbl4_after_box && fail "lbl4 changed after the failed calculation"
 
