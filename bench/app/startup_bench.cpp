@@ -1,0 +1,75 @@
+// Start-up cost of the window program against a bare Qt window program,
+// side by side in one run: wall time from process start to the end of the
+// first complete paint (the probe quits right after it), and the peak
+// resident memory of the process.
+//
+//   bench_startup [--benchmark_repetitions=N]
+//
+// Both programs run on the same Qt platform: the caller's display when
+// there is one, else the offscreen platform.
+#include <benchmark/benchmark.h>
+
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct RunCost {
+  double seconds = 0;
+  long peak_kib = 0;
+  bool ok = false;
+};
+
+RunCost RunOnce(const std::string& program) {
+  char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+  const auto start = std::chrono::steady_clock::now();
+  pid_t pid = 0;
+  if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) return {};
+  int status = 0;
+  rusage usage{};
+  if (wait4(pid, &status, 0, &usage) != pid) return {};
+  const auto end = std::chrono::steady_clock::now();
+  return {std::chrono::duration<double>(end - start).count(), usage.ru_maxrss,
+          WIFEXITED(status) && WEXITSTATUS(status) == 0};
+}
+
+void StartUp(benchmark::State& state, const std::string& program) {
+  long peak = 0;
+  for (auto _ : state) {
+    const RunCost cost = RunOnce(program);
+    if (!cost.ok) {
+      state.SkipWithError((program + " failed").c_str());
+      return;
+    }
+    state.SetIterationTime(cost.seconds);
+    peak = std::max(peak, cost.peak_kib);
+  }
+  state.counters["peak_MiB"] = static_cast<double>(peak) / 1024.0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr &&
+      std::getenv("QT_QPA_PLATFORM") == nullptr) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  }
+  const std::string dir = ANOD_BENCH_DIR;
+  benchmark::RegisterBenchmark("StartUp/bare_qt_window", StartUp, dir + "/bare_window")
+      ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+  benchmark::RegisterBenchmark("StartUp/anodisation", StartUp, dir + "/anodisation_first_paint")
+      ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,256 @@
+#include "ui/failure_report.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+#include "box_answerer.h"
+#include "core/failure_map.h"
+#include "core/float_environment.h"
+#include "ui/application.h"
+
+namespace anod {
+namespace {
+
+using testing_support::BoxAnswerer;
+
+struct UnhandledTextCase {
+  const char* name;
+  const char* class_name;
+  std::uintptr_t offset;
+  const char* message;
+  const char* text;
+  friend void PrintTo(const UnhandledTextCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class UnhandledFailureTextTest : public testing::TestWithParam<UnhandledTextCase> {};
+
+TEST_P(UnhandledFailureTextTest, FillsTheTemplate) {
+  const UnhandledTextCase& row = GetParam();
+  EXPECT_EQ(UnhandledFailureText(row.class_name, "anodisation", row.offset, row.message), row.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reports, UnhandledFailureTextTest,
+    testing::Values(
+        UnhandledTextCase{"EReadError_message_without_period", "EReadError", 0x1A2B,
+                          "Erreur de lecture du flux",
+                          "Exception EReadError dans le module anodisation dans 00001A2B.\r\n"
+                          "Erreur de lecture du flux.\r\n"},
+        UnhandledTextCase{"message_ending_in_period", "EReadError", 0x10, "Fin.",
+                          "Exception EReadError dans le module anodisation dans 00000010.\r\n"
+                          "Fin.\r\n"},
+        // Unlike the failure box, any last character but "." gets one.
+        UnhandledTextCase{"message_ending_in_bang", "Exception", 0, "Non !",
+                          "Exception Exception dans le module anodisation dans 00000000.\r\n"
+                          "Non !.\r\n"},
+        UnhandledTextCase{"non_failure_has_no_message", "std::runtime_error", 0xABCDEF12, "",
+                          "Exception std::runtime_error dans le module anodisation dans ABCDEF12.\r\n"
+                          "\r\n"},
+        UnhandledTextCase{"offset_beyond_eight_digits", "EAbort", 0x123456789, "",
+                          "Exception EAbort dans le module anodisation dans 123456789.\r\n\r\n"}),
+    [](const testing::TestParamInfo<UnhandledTextCase>& info) { return info.param.name; });
+
+// A window whose mouse press throws what the test asks for, after grabbing the mouse.
+class ThrowingWidget : public QWidget {
+ public:
+  explicit ThrowingWidget(std::function<void()> thrower = {}) : on_press(std::move(thrower)) {
+    resize(100, 100);
+    show();
+  }
+  std::function<void()> on_press;
+
+ protected:
+  void mousePressEvent(QMouseEvent*) override {
+    grabMouse();
+    if (on_press) on_press();
+  }
+};
+
+struct DispatchCase {
+  const char* name;
+  std::function<void()> thrower;
+  bool shows_box;
+  QString caption;
+  QString text_start;
+  friend void PrintTo(const DispatchCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class EventDispatchTest : public testing::TestWithParam<DispatchCase> {};
+
+// The failure leaves the mouse handler through TApplication::notify, which
+// reports it and lets the program go on.
+TEST_P(EventDispatchTest, ReportsWhatEscapesAnEventAndGoesOn) {
+  const DispatchCase& row = GetParam();
+  ThrowingWidget widget(row.thrower);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+
+  BoxAnswerer answerer;
+  QTest::mousePress(&widget, Qt::LeftButton);
+
+  EXPECT_EQ(QWidget::mouseGrabber(), nullptr) << "the press must be cancelled";
+  if (!row.shows_box) {
+    EXPECT_TRUE(answerer.Boxes().empty());
+    return;
+  }
+  ASSERT_EQ(answerer.Boxes().size(), 1u);
+  const auto& box = answerer.Boxes().front();
+  EXPECT_EQ(box.caption, row.caption);
+  EXPECT_TRUE(box.text.startsWith(row.text_start)) << box.text.toStdString();
+  EXPECT_EQ(box.icon, QMessageBox::Critical);
+  EXPECT_TRUE(box.application_modal);
+  QTest::mouseRelease(&widget, Qt::LeftButton);
+
+  // The loop goes on: the same press fails and is reported again.
+  QTest::mousePress(&widget, Qt::LeftButton);
+  EXPECT_EQ(answerer.Boxes().size(), 2u);
+  QTest::mouseRelease(&widget, Qt::LeftButton);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Thrown, EventDispatchTest,
+    testing::Values(
+        DispatchCase{"EOverflow", [] { throw EOverflow("D\xE9" "bordement en virgule flottante"); },
+                     true, "Outil", QString::fromUtf8("Débordement en virgule flottante.")},
+        DispatchCase{"EInvalidOp",
+                     [] { throw EInvalidOp("Op\xE9ration en virgule flottante incorrecte"); }, true,
+                     "Outil", QString::fromUtf8("Opération en virgule flottante incorrecte.")},
+        DispatchCase{"message_ending_in_bang", [] { throw Exception("Attention !"); }, true,
+                     "Outil", "Attention !"},
+        DispatchCase{"EAbort", [] { throw EAbort("silence"); }, false, "", ""},
+        DispatchCase{"EAbort_subclass", [] {
+                       class ECancelled : public EAbort {
+                         using EAbort::EAbort;
+                       };
+                       throw ECancelled("silence");
+                     },
+                     false, "", ""},
+        DispatchCase{"std_runtime_error", [] { throw std::runtime_error("boom"); }, true,
+                     QString::fromUtf8("Erreur d'application"),
+                     "Exception std::runtime_error dans le module OUTIL.DE.CALCUL.EXE dans "},
+        DispatchCase{"int", [] { throw 42; }, true, QString::fromUtf8("Erreur d'application"),
+                     "Exception int dans le module OUTIL.DE.CALCUL.EXE dans "}),
+    [](const testing::TestParamInfo<DispatchCase>& info) { return info.param.name; });
+
+// The counterpart of the cancelled press above: without a failure the
+// widget keeps the grab it took.
+TEST(EventDispatchTest, PressWithoutFailureKeepsItsGrab) {
+  ThrowingWidget widget;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+  QTest::mousePress(&widget, Qt::LeftButton);
+  EXPECT_EQ(QWidget::mouseGrabber(), &widget);
+  widget.releaseMouse();
+  QTest::mouseRelease(&widget, Qt::LeftButton);
+}
+
+TEST(EventDispatchTest, InstalledHookReplacesTheBox) {
+  ThrowingWidget widget([] { throw EOverflow("D\xE9" "bordement en virgule flottante"); });
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+
+  QObject* hook_sender = nullptr;
+  std::string hook_message;
+  Application()->SetOnException([&](QObject* sender, const Exception& failure) {
+    hook_sender = sender;
+    hook_message = failure.Message();
+  });
+  BoxAnswerer answerer;
+  QTest::mousePress(&widget, Qt::LeftButton);
+  Application()->SetOnException({});
+
+  EXPECT_TRUE(answerer.Boxes().empty());
+  EXPECT_TRUE(hook_sender == &widget || hook_sender == widget.windowHandle());
+  EXPECT_EQ(hook_message, "D\xE9" "bordement en virgule flottante");
+  QTest::mouseRelease(&widget, Qt::LeftButton);
+}
+
+TEST(ShowFailureMessageTest, EmptyMessageShowsAnEmptyText) {
+  BoxAnswerer answerer;
+  ShowFailureMessage(Exception(""));
+  ASSERT_EQ(answerer.Boxes().size(), 1u);
+  EXPECT_EQ(answerer.Boxes().front().text, QString());
+  EXPECT_EQ(answerer.Boxes().front().caption, QStringLiteral("Outil"));
+}
+
+// A window with an edit box and a button, the edit box focused.
+struct FocusedWindow {
+  QWidget window;
+  QLineEdit* edit = new QLineEdit(&window);
+  QLineEdit* other = new QLineEdit(&window);
+  QPushButton* button = new QPushButton("Calculer", &window);
+  int clicks = 0;
+
+  FocusedWindow() {
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(edit);
+    layout->addWidget(other);
+    layout->addWidget(button);
+    QObject::connect(button, &QPushButton::clicked, [this] { ++clicks; });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    other->setFocus();
+  }
+};
+
+TEST(ShowFailureMessageTest, BlocksOtherWindowsThenRestoresActivationAndFocus) {
+  FocusedWindow form;
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form.window));
+  ASSERT_EQ(QApplication::focusWidget(), form.other);
+
+  bool blocked_click_reached_button = true;
+  BoxAnswerer answerer([&](QMessageBox&) {
+    // A user's click on the other window while the box shows does nothing.
+    QWindow* window = form.window.windowHandle();
+    const QPoint at = form.button->mapTo(&form.window, form.button->rect().center());
+    QTest::mouseClick(window, Qt::LeftButton, {}, at);
+    blocked_click_reached_button = form.clicks != 0;
+  });
+  ShowFailureMessage(EOverflow("D\xE9" "bordement en virgule flottante"));
+
+  ASSERT_EQ(answerer.Boxes().size(), 1u);
+  EXPECT_FALSE(blocked_click_reached_button);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&form.window));
+  EXPECT_EQ(QApplication::activeWindow(), &form.window);
+  EXPECT_EQ(QApplication::focusWidget(), form.other);
+
+  // Afterwards the window takes clicks again.
+  QTest::mouseClick(form.window.windowHandle(), Qt::LeftButton, {},
+                    form.button->mapTo(&form.window, form.button->rect().center()));
+  EXPECT_EQ(form.clicks, 1);
+}
+
+}  // namespace
+}  // namespace anod
+
+namespace anod {
+namespace {
+
+// Whatever word was in force when the processor failure was raised, the
+// catch puts DefaultControlWord back.
+TEST(EventDispatchTest, ProcessorFailureRestoresTheDefaultControlWord) {
+  ThrowingWidget widget([] {
+    LoadControlWord(0x133F);
+    ThrowProcessorFailure({kFloatOverflow});
+  });
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+
+  BoxAnswerer answerer;
+  QTest::mousePress(&widget, Qt::LeftButton);
+  QTest::mouseRelease(&widget, Qt::LeftButton);
+
+  ASSERT_EQ(answerer.Boxes().size(), 1u);
+  EXPECT_EQ(answerer.Boxes().front().text, QString::fromUtf8("Débordement en virgule flottante."));
+  EXPECT_EQ(ControlWordInForce(), DefaultControlWord());
+  EXPECT_EQ(ControlWordInForce(), kInitialControlWord);
+}
+
+}  // namespace
+}  // namespace anod

@@ -1,0 +1,62 @@
+#include "form_driver.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWindow>
+
+#include <stdexcept>
+
+#include "core/codepage.h"
+#include "ui/startup.h"
+
+namespace anod::testing_support {
+
+FormDriver::FormDriver() : form_(CreateMainWindow(Form1Description())) {
+  form_->show();
+  form_->activateWindow();
+  if (!QTest::qWaitForWindowActive(form_.get())) throw std::runtime_error("the main window never became active");
+}
+
+FormDriver::~FormDriver() { DestroyMainWindow(std::move(form_)); }
+
+QWidget* FormDriver::Control(std::string_view name) const {
+  QWidget* widget = form_->Windowed(name);
+  if (widget == nullptr) throw std::runtime_error("no windowed control " + std::string(name));
+  return widget;
+}
+
+QPoint FormDriver::InWindow(std::string_view control, QPoint local) const {
+  QWidget* widget = Control(control);
+  if (local == QPoint(-1, -1)) local = widget->rect().center();
+  return widget->mapTo(form_.get(), local);
+}
+
+void FormDriver::Click(std::string_view control, QPoint local) {
+  QTest::mouseClick(form_->windowHandle(), Qt::LeftButton, {}, InWindow(control, local));
+}
+
+void FormDriver::DoubleClick(std::string_view control) {
+  QTest::mouseDClick(form_->windowHandle(), Qt::LeftButton, {}, InWindow(control, QPoint(-1, -1)));
+}
+
+void FormDriver::Type(std::string_view edit, const QString& text) {
+  Click(edit);
+  QWidget* widget = Control(edit);
+  QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+  if (text.isEmpty()) {
+    QTest::keyClick(widget, Qt::Key_Delete);
+  } else {
+    QTest::keyClicks(widget, text);
+  }
+}
+
+void FormDriver::Key(std::string_view control, Qt::Key key) {
+  Control(control)->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(form_->windowHandle(), key);
+}
+
+QString FormDriver::Caption(std::string_view label) const {
+  return QString::fromStdString(Cp1252ToUtf8(form_->LabelCaption(label)));
+}
+
+}  // namespace anod::testing_support

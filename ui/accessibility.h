@@ -1,0 +1,24 @@
+// What a screen reader finds in the main window.
+//
+// Every edit box is named after the caption on its row and its column
+// ("Rayon (CYLINDRE)"), both compute buttons of a column after their caption
+// and column ("Calculer la surface (CYLINDRE)"). The labels, which are
+// painted by the window rather than being widgets of their own, are exposed
+// as static texts of the window's surface: their name is their caption; the
+// result labels and Label19 also say what they show ("Surface (SPHERE)",
+// "Courant d'électrolyse"), and announce each new caption.
+#pragma once
+
+#include <string_view>
+
+namespace anod {
+
+class TForm1;
+
+void ExposeToAssistiveTechnology(TForm1& form);
+
+// Tells assistive technology that the caption of the drawn label `name` of
+// `form` changed (nothing happens when none is listening).
+void AnnounceCaptionChange(TForm1& form, std::string_view name);
+
+}  // namespace anod
