@@ -100,9 +100,6 @@ std::unique_ptr<TForm1> CreateMainWindow(std::span<const std::uint8_t> descripti
 void DestroyMainWindow(std::unique_ptr<TForm1> form) {
   if (!form) return;
   form->hide();
-  if (QWidget* focus = QApplication::focusWidget(); focus != nullptr && form->isAncestorOf(focus)) {
-    focus->clearFocus();
-  }
   form.reset();
 }
 

@@ -72,9 +72,7 @@ int RunMainWindow(TApplication& app, std::span<const std::uint8_t> description, 
 // afterwards and becomes DefaultControlWord. Throws what building throws.
 std::unique_ptr<TForm1> CreateMainWindow(std::span<const std::uint8_t> description);
 
-// The end of the main window: hidden, the keyboard focus taken out of it
-// while every control still stands (focus changes are broadcast to the
-// window's buttons), then every control destroyed.
+// The end of the main window: hidden, then destroyed with every control.
 void DestroyMainWindow(std::unique_ptr<TForm1> form);
 
 // Runs `calculator` on the form's edit boxes and writes its captions; a

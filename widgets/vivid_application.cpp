@@ -86,9 +86,12 @@ TVividApplication& TVividApplication::Instance() {
 TVividApplication::TVividApplication()
     : themes_(PlatformThemeService()), timers_(&QtTimers()), pool_(std::make_unique<TVividTimerPool>(*timers_)) {
   if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
-    connect(app, &QApplication::focusChanged, this, [](QWidget* old, QWidget* now) {
-      QWidget* w = now != nullptr ? now : old;
-      if (w != nullptr) ApplyFocusRule(w->window(), now);
+    // Only a move of the focus to a control counts. Focus going nowhere (the
+    // program losing activation, or a focused control being destroyed while
+    // its window tears its children down, when the window's child list cannot
+    // be searched) leaves every button as it was.
+    connect(app, &QApplication::focusChanged, this, [](QWidget*, QWidget* now) {
+      if (now != nullptr) ApplyFocusRule(now->window(), now);
     });
     app->installEventFilter(this);
   }
