@@ -113,35 +113,41 @@ void QtCanvas::StrokeText(int x, int y, std::string_view text, TColor color, int
   painter_.restore();
 }
 
+namespace {
+
+// The colour of source pixel (x, y).
+QRgb SourcePixel(const BitmapView& source, const std::uint8_t* row, int x) {
+  if (source.bits_per_pixel == 8) {
+    const std::size_t index = row[x];
+    const Rgb c = index < source.palette.size() ? source.palette[index] : Rgb{};
+    return qRgb(c.r, c.g, c.b);
+  }
+  return qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+}
+
+}  // namespace
+
 QImage ToQImage(const BitmapView& source) {
   QImage image(source.width, source.height, QImage::Format_RGB32);
   for (int y = 0; y < source.height; ++y) {
     const std::uint8_t* row = source.bits + source.stride * y;
     auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < source.width; ++x) {
-      if (source.bits_per_pixel == 8) {
-        const std::size_t index = row[x];
-        const Rgb c = index < source.palette.size() ? source.palette[index] : Rgb{};
-        out[x] = qRgb(c.r, c.g, c.b);
-      } else {
-        out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-      }
-    }
+    for (int x = 0; x < source.width; ++x) out[x] = SourcePixel(source, row, x);
   }
   return image;
 }
 
 void QtCanvas::StretchBitmap(const BitmapView& source, const Rect& destination, StretchMode mode) {
   if (source.width <= 0 || source.height <= 0 || destination.IsEmpty()) return;
-  const QImage full = ToQImage(source);
   const int dw = destination.Width();
   const int dh = destination.Height();
   QImage scaled;
   if (mode == StretchMode::Halftone) {
-    scaled = full.scaled(dw, dh, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled = ToQImage(source).scaled(dw, dh, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   } else {
     // Colour-on-colour: destination pixel (x, y) takes source pixel
     // (x * sw / dw, y * sh / dh); the rows and columns in between are dropped.
+    // Only the kept pixels are read, straight from the source rows.
     scaled = QImage(dw, dh, QImage::Format_RGB32);
     std::vector<int> columns(static_cast<std::size_t>(dw));
     for (int x = 0; x < dw; ++x) {
@@ -150,9 +156,9 @@ void QtCanvas::StretchBitmap(const BitmapView& source, const Rect& destination, 
     }
     for (int y = 0; y < dh; ++y) {
       const int sy = static_cast<int>(static_cast<long long>(y) * source.height / dh);
-      const auto* in = reinterpret_cast<const QRgb*>(full.constScanLine(sy));
+      const std::uint8_t* row = source.bits + source.stride * sy;
       auto* out = reinterpret_cast<QRgb*>(scaled.scanLine(y));
-      for (int x = 0; x < dw; ++x) out[x] = in[columns[static_cast<std::size_t>(x)]];
+      for (int x = 0; x < dw; ++x) out[x] = SourcePixel(source, row, columns[static_cast<std::size_t>(x)]);
     }
   }
   painter_.drawImage(QPoint(destination.left, destination.top), scaled);
