@@ -15,8 +15,8 @@ MappedFace MapFace(std::string_view requested) {
   return {std::string(requested), QFont::Normal};
 }
 
-QFont ToQFont(const FontSpec& spec) {
-  const MappedFace face = MapFace(spec.name);
+QFont ToQFont(const FontSpec& requested) {
+  const MappedFace face = MapFace(requested.name);
   QFont font(QString::fromStdString(face.family));
   font.setStyleStrategy(QFont::PreferAntialias);
   // Vertical hinting only: the advances stay the face's own, so Liberation
@@ -24,19 +24,19 @@ QFont ToQFont(const FontSpec& spec) {
   // (" pendant 5 à 10 minutes" is 238 pixels at 21 bold, 243 with full
   // hinting, in a 241-pixel step text).
   font.setHintingPreference(QFont::PreferVerticalHinting);
-  int pixels = spec.height < 0 ? -spec.height : spec.height;
+  int pixels = requested.height < 0 ? -requested.height : requested.height;
   if (pixels == 0) pixels = 11;
   font.setPixelSize(pixels);
-  if (spec.height > 0) {
+  if (requested.height > 0) {
     // A positive height is the whole cell: shrink the em size until the cell fits.
-    while (pixels > 1 && MeasureFont(font).height > spec.height) font.setPixelSize(--pixels);
+    while (pixels > 1 && MeasureFont(font).height > requested.height) font.setPixelSize(--pixels);
   }
   int weight = face.weight;
-  if (spec.bold && weight < QFont::Bold) weight = QFont::Bold;
+  if (requested.bold && weight < QFont::Bold) weight = QFont::Bold;
   font.setWeight(static_cast<QFont::Weight>(weight));
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
-  font.setStrikeOut(spec.strike_out);
+  font.setItalic(requested.italic);
+  font.setUnderline(requested.underline);
+  font.setStrikeOut(requested.strike_out);
   font.setKerning(false);
   return font;
 }

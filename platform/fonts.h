@@ -27,7 +27,7 @@ MappedFace MapFace(std::string_view requested);
 
 // The Qt font of a description font: mapped family, pixel size |height|
 // (a positive cell height is turned into the em size), weight, style.
-QFont ToQFont(const FontSpec& spec);
+QFont ToQFont(const FontSpec& requested);
 
 // Whole-pixel metrics as the home platform reports them.
 FontMetrics MeasureFont(const QFont& font);

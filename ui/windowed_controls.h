@@ -59,7 +59,7 @@ class TEdit final : public QLineEdit, public PropertyTarget {
   explicit TEdit(QWidget* parent);
   bool ApplyProperty(std::string_view path, const Value& value) override;
   void ScaleFont(int num, int den) override;
-  const FontSpec& FontSpecification() const { return font_; }
+  const FontSpec& DescribedFont() const { return font_; }
   TColor Color() const { return color_; }
 
  protected:

@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Art, ArtDecodeTest, testing::ValuesIn(kArt), ArtName);
 // Streams of other shapes and kinds, made here.
 struct StreamCase {
   const char* name;
-  test::StreamSpec spec;
+  test::StreamSpec stream;
   TJPEGPixelFormat depth;
   const char* arguments;
 };
@@ -95,7 +95,7 @@ class StreamDecodeTest : public testing::TestWithParam<StreamCase> {};
 
 TEST_P(StreamDecodeTest, MatchesReference) {
   const StreamCase& c = GetParam();
-  ExpectSameAsReference(test::EncodeTestJpeg(c.spec), c.depth, c.arguments);
+  ExpectSameAsReference(test::EncodeTestJpeg(c.stream), c.depth, c.arguments);
 }
 
 INSTANTIATE_TEST_SUITE_P(Streams, StreamDecodeTest, testing::ValuesIn(kStreams),

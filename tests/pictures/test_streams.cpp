@@ -18,7 +18,7 @@ Rgb PatternPixel(int x, int y) {
           static_cast<std::uint8_t>(((x ^ y) * 9) & 0xFF)};
 }
 
-std::vector<std::uint8_t> EncodeTestJpeg(const StreamSpec& spec) {
+std::vector<std::uint8_t> EncodeTestJpeg(const StreamSpec& stream) {
   jpeg_compress_struct info{};
   jpeg_error_mgr error{};
   info.err = jpeg_std_error(&error);
@@ -26,21 +26,21 @@ std::vector<std::uint8_t> EncodeTestJpeg(const StreamSpec& spec) {
   unsigned char* out = nullptr;
   unsigned long size = 0;
   jpeg_mem_dest(&info, &out, &size);
-  info.image_width = static_cast<JDIMENSION>(spec.width);
-  info.image_height = static_cast<JDIMENSION>(spec.height);
-  info.input_components = spec.components;
-  info.in_color_space = spec.components == 1 ? JCS_GRAYSCALE : spec.components == 4 ? JCS_CMYK : JCS_RGB;
+  info.image_width = static_cast<JDIMENSION>(stream.width);
+  info.image_height = static_cast<JDIMENSION>(stream.height);
+  info.input_components = stream.components;
+  info.in_color_space = stream.components == 1 ? JCS_GRAYSCALE : stream.components == 4 ? JCS_CMYK : JCS_RGB;
   jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, spec.quality, TRUE);
-  if (spec.progressive) jpeg_simple_progression(&info);
+  jpeg_set_quality(&info, stream.quality, TRUE);
+  if (stream.progressive) jpeg_simple_progression(&info);
   jpeg_start_compress(&info, TRUE);
-  std::vector<std::uint8_t> row(static_cast<std::size_t>(spec.width * spec.components));
+  std::vector<std::uint8_t> row(static_cast<std::size_t>(stream.width * stream.components));
   while (info.next_scanline < info.image_height) {
     const int y = static_cast<int>(info.next_scanline);
-    for (int x = 0; x < spec.width; ++x) {
+    for (int x = 0; x < stream.width; ++x) {
       const Rgb c = PatternPixel(x, y);
       const std::uint8_t v[4] = {c.r, c.g, c.b, static_cast<std::uint8_t>(x * 3)};
-      for (int k = 0; k < spec.components; ++k) row[static_cast<std::size_t>(x * spec.components + k)] = v[k];
+      for (int k = 0; k < stream.components; ++k) row[static_cast<std::size_t>(x * stream.components + k)] = v[k];
     }
     JSAMPROW p = row.data();
     jpeg_write_scanlines(&info, &p, 1);

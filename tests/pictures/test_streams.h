@@ -22,7 +22,7 @@ struct StreamSpec {
 
 // Pixel (x, y) of a smooth colour pattern, so decoding has work to do.
 Rgb PatternPixel(int x, int y);
-std::vector<std::uint8_t> EncodeTestJpeg(const StreamSpec& spec);
+std::vector<std::uint8_t> EncodeTestJpeg(const StreamSpec& stream);
 
 // A BMP file as the reference decoder writes it, rows turned top-down.
 struct Bmp {

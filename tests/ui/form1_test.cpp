@@ -193,12 +193,12 @@ TEST_F(Form1Test, InitialCaptionsAndEmptyEdits) {
 }
 
 TEST_F(Form1Test, FontsOfTheEdits) {
-  const FontSpec own = form_->As<TEdit>("Edit1")->FontSpecification();
+  const FontSpec own = form_->As<TEdit>("Edit1")->DescribedFont();
   EXPECT_EQ(own.name, "Arial");
   EXPECT_TRUE(own.bold);
   EXPECT_EQ(own.color, clBlack);
   EXPECT_EQ(own.charset, 0);
-  const FontSpec shared = form_->As<TEdit>("edt1")->FontSpecification();
+  const FontSpec shared = form_->As<TEdit>("edt1")->DescribedFont();
   EXPECT_EQ(shared.name, "Arial Black");
   EXPECT_EQ(shared.height, -16);
   EXPECT_FALSE(shared.bold);
@@ -580,7 +580,7 @@ TEST(Form1ScalingTest, ZeroOf16PixelsScalesEveryControlBy16Over13) {
   EXPECT_EQ(form->ScrollRange(), (Size{1301, 1134}));
   // Fonts: 12 pt -> 15 pt (-20 px); the window keeps its size.
   EXPECT_EQ(form->Label("Label1")->Look().font.height, -20);
-  EXPECT_EQ(form->As<TEdit>("edt1")->FontSpecification().height, -20);
+  EXPECT_EQ(form->As<TEdit>("edt1")->DescribedFont().height, -20);
   EXPECT_EQ(form->size(), QSize(1073, 936));
   form->show();
   QApplication::processEvents();
