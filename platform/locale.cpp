@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "core/codepage.h"
+#include "platform/qt_text.h"
 #include "core/decimal_mark.h"
 
 namespace anod {
@@ -28,7 +28,7 @@ char ReadSystemDecimalMark() {
   // The first character, as one byte of the code page; a character the code
   // page lacks cannot be the mark.
   const QString first = mark.left(mark.at(0).isHighSurrogate() ? 2 : 1);
-  const std::string converted = Utf8ToCp1252(first.toStdString());
+  const std::string converted = ToCp1252(first);
   if (converted.size() != 1 || converted == "?") return '.';
   return converted[0];
 }

@@ -3,12 +3,10 @@
 #include <QMessageBox>
 #include <QString>
 
-#include "core/codepage.h"
+#include "platform/qt_text.h"
 
 namespace anod {
 namespace {
-
-QString FromCp1252(std::string_view text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
 
 // Texts break lines with CR LF; the box's label wants a bare LF.
 QString BoxText(std::string_view text) {

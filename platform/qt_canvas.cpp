@@ -5,7 +5,6 @@
 #include <QPolygon>
 #include <algorithm>
 
-#include "core/codepage.h"
 #include "platform/fonts.h"
 
 namespace anod {
@@ -13,13 +12,6 @@ namespace anod {
 QColor ToQColor(TColor color) {
   const Rgb rgb = ColorToRgb(color);
   return QColor(rgb.r, rgb.g, rgb.b);
-}
-
-QString FromCp1252(std::string_view text) {
-  QString out;
-  out.reserve(static_cast<qsizetype>(text.size()));
-  for (unsigned char c : text) out.append(QChar(static_cast<char16_t>(Cp1252ToCodePoint(c))));
-  return out;
 }
 
 QtCanvas::QtCanvas(QPainter& painter, int bits_per_pixel) : painter_(painter), bits_per_pixel_(bits_per_pixel) {

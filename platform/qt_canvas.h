@@ -16,11 +16,11 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/qt_text.h"
 
 namespace anod {
 
 QColor ToQColor(TColor color);
-QString FromCp1252(std::string_view text);
 
 class QtCanvas final : public Canvas {
  public:

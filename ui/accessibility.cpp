@@ -8,13 +8,11 @@
 #include <vector>
 
 #include "core/calculators.h"
-#include "core/codepage.h"
+#include "platform/qt_text.h"
 #include "ui/form1.h"
 
 namespace anod {
 namespace {
-
-QString FromCp1252(std::string_view text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
 
 // The two compute buttons of each calculator, by its operation.
 struct ButtonPair {

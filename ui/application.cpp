@@ -1,6 +1,6 @@
 #include "ui/application.h"
 
-#include "core/codepage.h"
+#include "platform/qt_text.h"
 #include "platform/executable_path.h"
 #include "platform/locale.h"
 #include "ui/application_title.h"
@@ -10,7 +10,7 @@ namespace anod {
 
 TApplication::TApplication(int& argc, char** argv, const std::string& executable_path)
     : QApplication(argc, argv), title_(ApplicationTitleFromPath(executable_path)) {
-  setApplicationName(QString::fromStdString(Cp1252ToUtf8(title_)));
+  setApplicationName(FromCp1252(title_));
   setDesktopFileName(QStringLiteral("anodisation"));
 }
 

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "core/codepage.h"
+#include "platform/qt_text.h"
 #include "pictures/stored_value.h"
 #include "platform/fonts.h"
 #include "platform/qt_canvas.h"
@@ -94,11 +95,11 @@ DrawnControl* TForm1::Drawn(std::string_view name) const {
 
 std::string TForm1::EditText(std::string_view name) const {
   const auto* edit = As<QLineEdit>(name);
-  return edit != nullptr ? Utf8ToCp1252(edit->text().toStdString()) : std::string();
+  return edit != nullptr ? ToCp1252(edit->text()) : std::string();
 }
 
 void TForm1::SetEditText(std::string_view name, std::string_view text) {
-  if (auto* edit = As<QLineEdit>(name)) edit->setText(QString::fromStdString(Cp1252ToUtf8(text)));
+  if (auto* edit = As<QLineEdit>(name)) edit->setText(FromCp1252(text));
 }
 
 std::string TForm1::LabelCaption(std::string_view name) const {
@@ -362,7 +363,7 @@ class FormBuilder final : public DescriptionSink {
     TForm1& form = *form_;
     if (ApplyFontProperty(form.font_, path, value)) return;
     if (path == "Caption") {
-      form.setWindowTitle(QString::fromStdString(Cp1252ToUtf8(TextValue(value))));
+      form.setWindowTitle(FromCp1252(TextValue(value)));
     } else if (path == "Left") {
       form.stored_position_.x = IntValue(value);
       form.move(form.stored_position_.x, form.stored_position_.y);

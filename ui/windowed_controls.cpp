@@ -4,7 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "core/codepage.h"
+#include "platform/qt_text.h"
 #include "platform/fonts.h"
 #include "platform/qt_canvas.h"
 #include "ui/property_values.h"
@@ -92,7 +92,7 @@ bool TEdit::ApplyProperty(std::string_view path, const Value& value) {
     color_ = ColorValue(value);
     ApplyLook();
   } else if (path == "Text") {
-    setText(QString::fromStdString(Cp1252ToUtf8(TextValue(value))));
+    setText(FromCp1252(TextValue(value)));
   } else if (path == "BorderStyle") {
     EnumValue(value, {"bsSingle"});
   } else if (!IsFixedDefault(path, value)) {
@@ -127,7 +127,7 @@ bool TButton::ApplyProperty(std::string_view path, const Value& value) {
     update();
   } else if (path == "Caption") {
     look_.caption = TextValue(value);
-    setText(QString::fromStdString(Cp1252ToUtf8(look_.caption)));
+    setText(FromCp1252(look_.caption));
   } else if (path == "Default" || path == "Cancel") {
     // The window has no default or cancel button: Enter and Escape typed in
     // an edit box click nothing.
