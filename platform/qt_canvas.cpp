@@ -61,19 +61,20 @@ void QtCanvas::SetCharExtra(int pixels) {
   qfont_valid_ = false;
 }
 
+void QtCanvas::EnsureFont() {
+  if (qfont_valid_) return;
+  qfont_ = CurrentQFont();
+  metrics_ = MeasureFont(qfont_);
+  qfont_valid_ = true;
+}
+
 FontMetrics QtCanvas::Metrics() {
-  if (!qfont_valid_) {
-    qfont_ = CurrentQFont();
-    qfont_valid_ = true;
-  }
-  return MeasureFont(qfont_);
+  EnsureFont();
+  return metrics_;
 }
 
 int QtCanvas::TextWidth(std::string_view text) {
-  if (!qfont_valid_) {
-    qfont_ = CurrentQFont();
-    qfont_valid_ = true;
-  }
+  EnsureFont();
   return QFontMetrics(qfont_).horizontalAdvance(FromCp1252(text));
 }
 

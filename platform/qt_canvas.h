@@ -55,12 +55,15 @@ class QtCanvas final : public Canvas {
     int char_extra = 0;
   };
   QFont CurrentQFont() const;
+  // Builds the Qt font and its metrics once per font change.
+  void EnsureFont();
 
   QPainter& painter_;
   int bits_per_pixel_;
   State state_;
   std::vector<State> saved_;
   QFont qfont_;
+  FontMetrics metrics_;
   bool qfont_valid_ = false;
 };
 
