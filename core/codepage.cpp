@@ -39,6 +39,31 @@ char ToCp1252(char32_t cp) {
   return '?';
 }
 
+// A well-formed UTF-8 sequence by its lead byte: its length and the range
+// of its second byte, which excludes overlong forms (after E0 and F0),
+// surrogates (after ED) and code points beyond U+10FFFF (after F4). Later
+// bytes are always 80 to BF.
+struct WellFormed {
+  std::size_t length;
+  unsigned char second_low;
+  unsigned char second_high;
+};
+
+// nullptr for ASCII and for bytes no well-formed sequence starts with (80 to
+// C1, F5 to FF).
+const WellFormed* FormOfLead(unsigned char lead) {
+  static constexpr WellFormed kTwo{2, 0x80, 0xBF}, kE0{3, 0xA0, 0xBF}, kThree{3, 0x80, 0xBF},
+      kED{3, 0x80, 0x9F}, kF0{4, 0x90, 0xBF}, kFour{4, 0x80, 0xBF}, kF4{4, 0x80, 0x8F};
+  if (lead >= 0xC2 && lead <= 0xDF) return &kTwo;
+  if (lead == 0xE0) return &kE0;
+  if (lead == 0xED) return &kED;
+  if (lead >= 0xE1 && lead <= 0xEF) return &kThree;
+  if (lead == 0xF0) return &kF0;
+  if (lead >= 0xF1 && lead <= 0xF3) return &kFour;
+  if (lead == 0xF4) return &kF4;
+  return nullptr;
+}
+
 }  // namespace
 
 char32_t Cp1252ToCodePoint(unsigned char byte) {
@@ -61,40 +86,26 @@ std::string Utf8ToCp1252(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size()) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    int extra = 0;
-    char32_t cp = 0;
-    if (lead < 0x80) {
-      cp = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-      extra = 1;
-      cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-      extra = 2;
-      cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-      extra = 3;
-      cp = lead & 0x07;
-    } else {
-      out += '?';
+    const WellFormed* form = FormOfLead(lead);
+    if (form == nullptr) {
+      out += lead < 0x80 ? static_cast<char>(lead) : '?';
       ++i;
       continue;
     }
-    bool valid = i + static_cast<std::size_t>(extra) < text.size();
-    for (int k = 1; valid && k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) {
-        valid = false;
-      } else {
-        cp = (cp << 6) | (next & 0x3F);
-      }
+    // The maximal subpart: the lead and every following byte that still
+    // fits a well-formed sequence; when the sequence breaks off, that much
+    // is one refused character and the byte that broke it starts afresh.
+    char32_t cp = lead & (0x7F >> form->length);
+    std::size_t taken = 1;
+    for (; taken < form->length && i + taken < text.size(); ++taken) {
+      const auto next = static_cast<unsigned char>(text[i + taken]);
+      const unsigned char low = taken == 1 ? form->second_low : 0x80;
+      const unsigned char high = taken == 1 ? form->second_high : 0xBF;
+      if (next < low || next > high) break;
+      cp = (cp << 6) | (next & 0x3F);
     }
-    if (!valid) {
-      out += '?';
-      ++i;
-      continue;
-    }
-    out += ToCp1252(cp);
-    i += 1 + extra;
+    out += taken == form->length ? ToCp1252(cp) : '?';
+    i += taken;
   }
   return out;
 }

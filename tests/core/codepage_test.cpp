@@ -37,5 +37,35 @@ TEST(CodePage, CharactersItLacksBecomeQuestionMarks) {
   EXPECT_EQ(Utf8ToCp1252("\xFF" "2"), "?2");          // not UTF-8 at all
 }
 
+// The examples of the Unicode standard's "U+FFFD substitution of maximal
+// subparts" (chapter 3), one "?" for each U+FFFD.
+struct IllFormedRow {
+  const char* name;
+  std::string bytes;
+  std::string cp1252;
+};
+void PrintTo(const IllFormedRow& row, std::ostream* os) { *os << row.name; }
+
+class IllFormed : public testing::TestWithParam<IllFormedRow> {};
+
+TEST_P(IllFormed, EachMaximalSubpartIsOneRefusedCharacter) {
+  EXPECT_EQ(Utf8ToCp1252(GetParam().bytes), GetParam().cp1252);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    UnicodeTables, IllFormed,
+    testing::Values(
+        IllFormedRow{"cut_and_stray", "\x61\xF1\x80\x80\xE1\x80\xC2\x62\x80\x63\x80\xBF\x64", "a???b?c??d"},
+        IllFormedRow{"overlong", "\xC0\xAF\xE0\x80\xBF\xF0\x81\x82\x41", "????????A"},
+        IllFormedRow{"surrogates", "\xED\xA0\x80\xED\xBF\xBF\xED\xAF\x41", "????????A"},
+        IllFormedRow{"beyond_10FFFF", "\xF4\x91\x92\x93\xFF\x41\x80\xBF\x42", "?????A??B"},
+        IllFormedRow{"truncated", "\xE1\x80\xE2\xF0\x91\x92\xF1\xBF\x41", "????A"},
+        // An overlong "." and an overlong line feed stay refused characters.
+        IllFormedRow{"overlong_point", "1\xC0\xAE" "5", "1??5"},
+        IllFormedRow{"overlong_line_feed", "\xC0\x8A", "??"},
+        IllFormedRow{"last_code_point", "\xF4\x8F\xBF\xBF", "?"},
+        IllFormedRow{"cut_at_the_end", "2\xE2\x82", "2?"}),
+    [](const testing::TestParamInfo<IllFormedRow>& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace anod
