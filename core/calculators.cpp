@@ -20,12 +20,30 @@ constexpr std::int64_t kMilliampsPerCm2 = 10;
 constexpr std::int64_t kMaxTenfold = INT64_MAX / kMilliampsPerCm2;
 constexpr std::size_t kQuotedTextLimit = 32;
 
+std::string QuotedText(const std::string& text) {
+  return text.size() > kQuotedTextLimit ? text.substr(0, kQuotedTextLimit) + "..." : text;
+}
+
 // "Valeur incorrecte pour « Rayon » (CYLINDRE) : « 1,5 »"
 std::string FieldMessage(const char* what, const CalculatorInfo& calculator, const FieldInfo& field,
                          const std::string& text) {
-  std::string quoted = text.size() > kQuotedTextLimit ? text.substr(0, kQuotedTextLimit) + "..." : text;
   return std::string(what) + " pour \xAB " + field.word + " \xBB (" + calculator.title + ") : \xAB " +
-         quoted + " \xBB";
+         QuotedText(text) + " \xBB";
+}
+
+// A French user's decimal comma: `text` with its first "," taken as ".",
+// when that reads whole; empty otherwise.
+std::string CommaCorrected(const std::string& text, std::string_view trimmed) {
+  const std::size_t comma = trimmed.find(',');
+  if (comma == std::string_view::npos) return {};
+  std::string corrected(text);
+  corrected[comma] = '.';
+  try {
+    if (ReadDecimal(std::string_view(corrected).substr(0, trimmed.size())).position == 0) return corrected;
+  } catch (const Exception&) {
+    // Out of range once corrected ("2,e4932"): no advice to give.
+  }
+  return {};
 }
 
 // One field: trailing spaces dropped, read, stored as a double (which fails
@@ -39,7 +57,11 @@ double ReadField(const CalculatorInfo& calculator, std::size_t index, const Shap
   const double value = StoreDouble(reading.value);
   const FieldInfo& field = calculator.fields[index];
   if (!trimmed.empty() && reading.position != 0) {
-    throw EInvalidInput(FieldMessage("Valeur incorrecte", calculator, field, text));
+    std::string message = FieldMessage("Valeur incorrecte", calculator, field, text);
+    if (const std::string corrected = CommaCorrected(text, trimmed); !corrected.empty()) {
+      message += " \x97 le s\xE9parateur d\xE9" "cimal est le point : \xAB " + QuotedText(corrected) + " \xBB";
+    }
+    throw EInvalidInput(message);
   }
   if (value < 0) {
     throw EInvalidInput(FieldMessage("Valeur n\xE9gative", calculator, field, text));

@@ -20,7 +20,10 @@
 // ReadDecimal and stored as a double (an empty field reads as 0). Right
 // after that, before any later step:
 //   - a text the reader does not take whole throws EInvalidInput
-//     "Valeur incorrecte pour « Rayon » (CYLINDRE) : « 1,5 »";
+//     "Valeur incorrecte pour « Rayon » (CYLINDRE) : « 2x »", and when the
+//     text would read whole with its first "," taken as ".", the message
+//     says why: "Valeur incorrecte pour « Rayon » (CYLINDRE) : « 1,5 » — le
+//     séparateur décimal est le point : « 1.5 »";
 //   - a value below zero (a negative zero is not) throws EInvalidInput
 //     "Valeur négative pour « Largeur » (PARALLELEPIPEDE) : « -2 »".
 // The text in the message is the field's text as typed, cut to 32

@@ -256,7 +256,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"sphere_radius_1e10", "Button1", kSphere, {{"Edit2", "1e10"}}, "Label8",
                     "Opération en virgule flottante incorrecte.", " 1256000000000000000000.00 Cm² "},
         FailureCase{"cylinder_radius_1,5", "btn1", kCylinder, {{"Edit1", "1,5"}}, "lbl4",
-                    "Valeur incorrecte pour « Rayon » (CYLINDRE) : « 1,5 ».", nullptr},
+                    "Valeur incorrecte pour « Rayon » (CYLINDRE) : « 1,5 » — le séparateur décimal est le point : « 1.5 ».",
+                    nullptr},
         FailureCase{"box_width_-2", "VividButton2", kBox, {{"edt4", "-2"}}, "lbl10",
                     "Valeur négative pour « Largeur » (PARALLELEPIPEDE) : « -2 ».", nullptr}),
     [](const testing::TestParamInfo<FailureCase>& info) {

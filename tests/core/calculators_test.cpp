@@ -134,7 +134,17 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CalculatorRow{"cylinder_1_comma_5_1", kCyl, Fields("1,5", "1"), kOldSurface, kOldCurrent,
                       Failure::kInvalidInput,
-                      "Valeur incorrecte pour \xAB Rayon \xBB (CYLINDRE) : \xAB 1,5 \xBB"},
+                      "Valeur incorrecte pour \xAB Rayon \xBB (CYLINDRE) : \xAB 1,5 \xBB \x97 le s\xE9parateur d\xE9" "cimal est le point : \xAB 1.5 \xBB"},
+        // Only the first comma is taken for a point; no advice when the
+        // text still does not read.
+        CalculatorRow{"cylinder_1_comma_5_comma_3_1", kCyl, Fields("1,5,3", "1"), kOldSurface, kOldCurrent,
+                      Failure::kInvalidInput,
+                      "Valeur incorrecte pour \xAB Rayon \xBB (CYLINDRE) : \xAB 1,5,3 \xBB"},
+        CalculatorRow{"sphere_2_comma_e4932", kSph, Fields("2,e4932"), kOldSurface, kOldCurrent,
+                      Failure::kInvalidInput, "Valeur incorrecte pour \xAB Rayon \xBB (SPHERE) : \xAB 2,e4932 \xBB"},
+        CalculatorRow{"sphere_minus_comma_5e1", kSph, Fields("-,5e1"), kOldSurface, kOldCurrent,
+                      Failure::kInvalidInput,
+                      "Valeur incorrecte pour \xAB Rayon \xBB (SPHERE) : \xAB -,5e1 \xBB \x97 le s\xE9parateur d\xE9" "cimal est le point : \xAB -.5e1 \xBB"},
         CalculatorRow{"cylinder_3_x", kCyl, Fields("3", "x"), kOldSurface, kOldCurrent, Failure::kInvalidInput,
                       "Valeur incorrecte pour \xAB Hauteur \xBB (CYLINDRE) : \xAB x \xBB"},
         CalculatorRow{"cylinder_minus_1_x", kCyl, Fields("-1", "x"), kOldSurface, kOldCurrent,
@@ -158,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "Valeur incorrecte pour \xAB Rayon \xBB (SPHERE) : \xAB \t3 \xBB"},
         CalculatorRow{"sphere_1_comma_5_spaces", kSph, Fields("1,5  "), kOldSurface, kOldCurrent,
                       Failure::kInvalidInput,
-                      "Valeur incorrecte pour \xAB Rayon \xBB (SPHERE) : \xAB 1,5   \xBB"},
+                      "Valeur incorrecte pour \xAB Rayon \xBB (SPHERE) : \xAB 1,5   \xBB \x97 le s\xE9parateur d\xE9" "cimal est le point : \xAB 1.5   \xBB"},
         CalculatorRow{"sphere_40_x", kSph, Fields(std::string(40, 'x')), kOldSurface, kOldCurrent,
                       Failure::kInvalidInput,
                       "Valeur incorrecte pour \xAB Rayon \xBB (SPHERE) : \xAB " + std::string(32, 'x') + "... \xBB"},
