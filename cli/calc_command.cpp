@@ -2,11 +2,16 @@
 
 #include <istream>
 #include <ostream>
+#include <optional>
 #include <string_view>
 #include <vector>
 
+#include "cli/calc_output.h"
+#include "cli/result_format.h"
+#include "cli/visible_text.h"
 #include "core/calculators.h"
 #include "core/codepage.h"
+#include "core/decimal_mark.h"
 #include "core/failure_text.h"
 #include "core/failures.h"
 
@@ -15,9 +20,9 @@ namespace {
 
 constexpr std::string_view kHelp =
     "Utilisation / usage:\n"
-    "  anodisation-calc FORME [TEXTE...]\n"
-    "  anodisation-calc --batch\n"
-    "  anodisation-calc --help\n"
+    "  anodisation-calc [--format tsv|json] FORME [TEXTE...]\n"
+    "  anodisation-calc [--format tsv|json] --batch\n"
+    "  anodisation-calc --help | --version\n"
     "\n"
     "Calcule la surface d'une pi\xC3\xA8" "ce en cm\xC2\xB2 et le courant d'\xC3\xA9lectrolyse en mA\n"
     "(10 mA par cm\xC2\xB2 entier), comme les calculatrices de la fen\xC3\xAAtre Anodisation.\n"
@@ -33,10 +38,18 @@ constexpr std::string_view kHelp =
     "Affiche deux lignes : la l\xC3\xA9gende de la surface, puis celle du courant,\n"
     "telles que la fen\xC3\xAAtre les montre (espaces compris).\n"
     "En cas d'\xC3\xA9" "chec, le message est \xC3\xA9" "crit sur la sortie d'erreur.\n"
+    "--format tsv \xC3\xA9" "crit une ligne : surface en cm\xC2\xB2, TAB, courant en mA, TAB, message ;\n"
+    "--format json un objet {\"surface\":\xE2\x80\xA6,\"current\":\xE2\x80\xA6,\"message\":\xE2\x80\xA6} (null si vide).\n"
+    "Ces deux formats \xC3\xA9" "crivent les nombres sans unit\xC3\xA9, avec le point d\xC3\xA9" "cimal.\n"
     "--batch lit des lignes sur l'entr\xC3\xA9" "e standard, chacune une forme et ses textes\n"
     "s\xC3\xA9par\xC3\xA9s par des tabulations, et \xC3\xA9" "crit pour chacune : surface, TAB, courant,\n"
-    "TAB, message (vide sans \xC3\xA9" "chec).\n"
-    "Codes de sortie : 0 succ\xC3\xA8s, 1 calcul en \xC3\xA9" "chec, 2 arguments ou ligne inutilisables.\n"
+    "TAB, message (vide sans \xC3\xA9" "chec). Les lignes vides et celles qui commencent\n"
+    "par \"#\" sont saut\xC3\xA9" "es (une ligne vide en sortie, null en JSON).\n"
+    "Entr\xC3\xA9" "e et sortie sont en UTF-8 ; les caract\xC3\xA8res de contr\xC3\xB4le repris d'une\n"
+    "entr\xC3\xA9" "e s'\xC3\xA9" "crivent \\x00, \\x0A\xE2\x80\xA6\n"
+    "Codes de sortie : 0 succ\xC3\xA8s ; 1 un calcul en \xC3\xA9" "chec (avec --batch : au moins\n"
+    "une ligne) ; 2 arguments ou ligne inutilisables (l'emporte sur 1), ou\n"
+    "\xC3\xA9" "criture impossible.\n"
     "\n"
     "Computes a part's surface in cm\xC2\xB2 and the electrolysis current in mA (10 mA per\n"
     "whole cm\xC2\xB2), like the calculators of the Anodisation window.\n"
@@ -52,126 +65,192 @@ constexpr std::string_view kHelp =
     "The current's exponent form (\"1.256E16 mA\") uses the locale's decimal mark.\n"
     "Prints two lines: the surface caption, then the current caption, exactly as\n"
     "the window shows them (spaces included). A failure's message goes to stderr.\n"
+    "--format tsv prints one line: surface in cm\xC2\xB2, TAB, current in mA, TAB,\n"
+    "message; --format json one object {\"surface\":\xE2\x80\xA6,\"current\":\xE2\x80\xA6,\"message\":\xE2\x80\xA6}\n"
+    "(null when empty). Both print numbers without units, with a decimal point.\n"
     "--batch reads lines from stdin, each a shape and its texts separated by TAB\n"
     "characters, and prints for each: surface, TAB, current, TAB, message (empty\n"
-    "when none).\n"
-    "Exit codes: 0 success, 1 the calculation failed, 2 unusable arguments or line.\n";
+    "when none). Blank lines and lines starting with \"#\" are skipped (an empty\n"
+    "output line, null in JSON).\n"
+    "Input and output are UTF-8; control characters echoed from the input are\n"
+    "written \\x00, \\x0A...\n"
+    "Exit codes: 0 success; 1 a calculation failed (with --batch: any line);\n"
+    "2 unusable arguments or line (wins over 1), or output that could not be\n"
+    "written.\n";
 
 constexpr std::string_view kUsageHint =
     "Essayez / try: anodisation-calc --help\n";
 
-// The outcome of one calculator run, in UTF-8.
-struct RunOutcome {
-  std::string surface;
-  std::string current;
-  std::string message;  // as the message box shows it; empty when none
-  bool failed = false;
+// Puts the decimal mark back when the plain formats have borrowed it.
+class DecimalMarkScope {
+ public:
+  explicit DecimalMarkScope(char mark) : saved_(LocaleDecimalMark()) { SetLocaleDecimalMark(mark); }
+  ~DecimalMarkScope() { SetLocaleDecimalMark(saved_); }
+  DecimalMarkScope(const DecimalMarkScope&) = delete;
+  DecimalMarkScope& operator=(const DecimalMarkScope&) = delete;
+
+ private:
+  char saved_;
 };
 
-RunOutcome Run(const CalculatorInfo& calculator, std::span<const std::string> texts) {
+// `texts` are UTF-8; a failure's message lands in the result.
+CalcResult Run(const CalculatorInfo& calculator, std::span<const std::string_view> texts, bool& failed) {
   ShapeInputs inputs;
   for (std::size_t i = 0; i < texts.size(); ++i) inputs.texts[i] = Utf8ToCp1252(texts[i]);
   ShapeResult captions;
-  RunOutcome outcome;
+  CalcResult result;
+  failed = false;
   try {
     RunCalculator(calculator.shape, inputs, captions.Receivers());
   } catch (const Exception& failure) {
-    outcome.failed = true;
-    outcome.message = Cp1252ToUtf8(MessageForDisplay(failure.Message()));
+    failed = true;
+    result.message = MessageForDisplay(failure.Message());
   }
-  outcome.surface = Cp1252ToUtf8(captions.surface);
-  outcome.current = Cp1252ToUtf8(captions.current);
-  return outcome;
+  result.surface = std::move(captions.surface);
+  result.current = std::move(captions.current);
+  return result;
 }
 
-// Why a shape and its texts cannot run, in French and English; empty when
-// they can.
-std::string Unusable(const CalculatorInfo* calculator, std::string_view name, std::size_t texts) {
-  if (calculator == nullptr) {
-    return "forme inconnue \xC2\xAB " + std::string(name) + " \xC2\xBB / unknown shape";
-  }
-  if (texts > calculator->fields.size()) {
+// An echoed argument, in Windows-1252 and cut short. Only its first bytes
+// are converted: a 100 MB shape name costs no 100 MB copy.
+std::string Echo(std::string_view utf8) { return CutForEcho(Utf8ToCp1252(utf8.substr(0, 4 * 33))); }
+
+// Why a shape and its texts cannot run, in French and English
+// (Windows-1252); empty when they can.
+std::string Unusable(const CalculatorInfo* calculator, std::string_view name, bool too_many) {
+  if (calculator == nullptr) return "forme inconnue \xAB " + Echo(name) + " \xBB / unknown shape";
+  if (too_many) {
     return "trop de textes pour " + std::string(calculator->command_name) + " (" +
            std::to_string(calculator->fields.size()) + " au plus) / too many texts";
   }
   return {};
 }
 
-std::vector<std::string> SplitTabs(std::string_view line) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t tab = line.find('\t', start);
-    parts.emplace_back(line.substr(start, tab - start));
-    if (tab == std::string_view::npos) return parts;
-    start = tab + 1;
+// One batch line split at its TABs: the shape name, then no more texts than
+// the shape has fields. Splitting stops there, so a line of millions of TABs
+// costs no more than the line itself.
+struct SplitLine {
+  std::string_view name;
+  const CalculatorInfo* calculator = nullptr;
+  std::vector<std::string_view> texts;
+  bool too_many = false;
+};
+
+SplitLine Split(std::string_view line) {
+  SplitLine split;
+  std::size_t tab = line.find('\t');
+  split.name = line.substr(0, tab);
+  split.calculator = CalculatorByCommandName(split.name);
+  if (split.calculator == nullptr) return split;
+  while (tab != std::string_view::npos) {
+    if (split.texts.size() == split.calculator->fields.size()) {
+      split.too_many = true;
+      return split;
+    }
+    const std::size_t start = tab + 1;
+    tab = line.find('\t', start);
+    split.texts.push_back(line.substr(start, tab == std::string_view::npos ? tab : tab - start));
   }
+  return split;
 }
 
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
+// Blank lines (spaces and TABs at most) and comments are skipped.
+bool Skipped(std::string_view line) {
+  return line.find_first_not_of(" \t") == std::string_view::npos || line.front() == '#';
+}
+
+int RunBatch(std::istream& in, CalcOutput& output, ResultFormat format) {
   int status = kExitOk;
   std::string line;
-  for (std::size_t number = 1; std::getline(in, line); ++number) {
+  for (std::size_t number = 1; output.OutWritable() && std::getline(in, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    const std::vector<std::string> parts = SplitTabs(line);
-    const CalculatorInfo* calculator = CalculatorByCommandName(parts[0]);
-    const std::string problem = Unusable(calculator, parts[0], parts.size() - 1);
+    if (Skipped(line)) {
+      output.Out(FormatSkipped(format));
+      continue;
+    }
+    const SplitLine split = Split(line);
+    const std::string problem = Unusable(split.calculator, split.name, split.too_many);
     if (!problem.empty()) {
       // Keep one output line per input line, so the results stay aligned.
-      out << "\t\t" << problem << '\n';
-      err << "anodisation-calc: ligne / line " << number << ": " << problem << '\n';
+      output.Out(FormatUnusable(format, problem));
+      output.Err("anodisation-calc: ligne / line " + std::to_string(number) + ": " + VisibleUtf8(problem) + '\n');
       status = kExitUsage;
       continue;
     }
-    const RunOutcome outcome = Run(*calculator, std::span(parts).subspan(1));
-    out << outcome.surface << '\t' << outcome.current << '\t' << outcome.message << '\n';
+    bool failed = false;
+    output.Out(FormatResult(format, Run(*split.calculator, split.texts, failed), true));
+    if (failed && status == kExitOk) status = kExitFailure;
   }
-  out.flush();
   return status;
 }
 
-int UsageError(std::ostream& err, const std::string& problem) {
-  err << "anodisation-calc: " << problem << '\n' << kUsageHint;
+int UsageError(CalcOutput& output, const std::string& problem) {
+  output.Err("anodisation-calc: " + VisibleUtf8(problem) + '\n');
+  output.Err(kUsageHint);
   return kExitUsage;
+}
+
+int RunOnce(std::span<const std::string> args, std::istream& in, CalcOutput& output) {
+  ResultFormat format = ResultFormat::kCaptions;
+  bool batch = false;
+  std::size_t first = 0;
+  for (; first < args.size(); ++first) {
+    const std::string& option = args[first];
+    if (option == "--help" || option == "-h") {
+      output.Out(kHelp);
+      return kExitOk;
+    }
+    if (option == "--version") {
+      output.Out("anodisation-calc " ANOD_VERSION "\n");
+      return kExitOk;
+    }
+    if (option == "--batch") {
+      batch = true;
+    } else if (option == "--format" || option.starts_with("--format=")) {
+      const bool separate = option == "--format";
+      if (separate && ++first == args.size()) return UsageError(output, "--format sans valeur / without a value");
+      const std::string_view name = separate ? std::string_view(args[first]) : std::string_view(option).substr(9);
+      const std::optional<ResultFormat> named = ResultFormatByName(name);
+      if (!named) return UsageError(output, "format inconnu / unknown format: " + Echo(name));
+      format = *named;
+    } else if (option == "--") {
+      ++first;
+      break;
+    } else if (option.size() > 1 && option[0] == '-') {
+      return UsageError(output, "option inconnue / unknown option: " + Echo(option));
+    } else {
+      break;
+    }
+  }
+  // Scripts read the plain formats' numbers with "." whatever the locale.
+  const DecimalMarkScope mark(format == ResultFormat::kCaptions ? LocaleDecimalMark() : '.');
+  if (batch) {
+    if (first < args.size()) return UsageError(output, "--batch ne prend pas d'argument / takes no argument");
+    return RunBatch(in, output, format);
+  }
+  if (args.size() <= first) return UsageError(output, "forme manquante / missing shape");
+
+  const std::string_view name = args[first];
+  const std::vector<std::string_view> texts(args.begin() + static_cast<std::ptrdiff_t>(first) + 1, args.end());
+  const CalculatorInfo* calculator = CalculatorByCommandName(name);
+  const std::string problem =
+      Unusable(calculator, name, calculator != nullptr && texts.size() > calculator->fields.size());
+  if (!problem.empty()) return UsageError(output, problem);
+
+  bool failed = false;
+  const CalcResult result = Run(*calculator, texts, failed);
+  output.Out(FormatResult(format, result, false));
+  if (failed && format == ResultFormat::kCaptions) output.Err(VisibleUtf8(result.message) + '\n');
+  return failed ? kExitFailure : kExitOk;
 }
 
 }  // namespace
 
 int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ostream& out,
                    std::ostream& err) {
-  std::size_t first = 0;
-  if (!args.empty()) {
-    const std::string& option = args[0];
-    if (option == "--help" || option == "-h") {
-      out << kHelp;
-      return kExitOk;
-    }
-    if (option == "--batch") {
-      if (args.size() > 1) return UsageError(err, "--batch ne prend pas d'argument / takes no argument");
-      return RunBatch(in, out, err);
-    }
-    if (option == "--") {
-      first = 1;
-    } else if (option.size() > 1 && option[0] == '-') {
-      return UsageError(err, "option inconnue / unknown option: " + option);
-    }
-  }
-  if (args.size() <= first) return UsageError(err, "forme manquante / missing shape");
-
-  const std::string& name = args[first];
-  const std::span<const std::string> texts = args.subspan(first + 1);
-  const CalculatorInfo* calculator = CalculatorByCommandName(name);
-  const std::string problem = Unusable(calculator, name, texts.size());
-  if (!problem.empty()) return UsageError(err, problem);
-
-  const RunOutcome outcome = Run(*calculator, texts);
-  out << outcome.surface << '\n' << outcome.current << '\n';
-  out.flush();
-  if (outcome.failed) {
-    err << outcome.message << '\n';
-    return kExitFailure;
-  }
-  return kExitOk;
+  CalcOutput output(out, err);
+  const int status = RunOnce(args, in, output);
+  return output.Finish() ? status : kExitUsage;
 }
 
 }  // namespace anod

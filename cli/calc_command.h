@@ -9,10 +9,21 @@
 //     stderr "Débordement en virgule flottante.\n", exit 1
 //   anodisation-calc cylindre 0 10        (the radius guard stops it)
 //     stdout "                 Cm² \n0 mA\n", exit 0
-//   printf 'sphere\t2\ncylindre\t1,5\t1\n' | anodisation-calc --batch
+//   printf 'sphere\t2\ncylindre\tx\t1\n' | anodisation-calc --batch
 //     stdout " 50.24 Cm² \t500 mA \t\n                 Cm² \t0 mA\tValeur
-//            incorrecte pour « Rayon » (CYLINDRE) : « 1,5 ».\n", exit 0
+//            incorrecte pour « Rayon » (CYLINDRE) : « x ».\n", exit 1
+//   printf '# mm\n\ncube\t1\n' | anodisation-calc --batch
+//     stdout "\n\n\t\tforme inconnue « cube » / unknown shape\n", exit 2
+//   anodisation-calc --format json cylindre 3 10
+//     stdout "{\"surface\":244.92,\"current\":2450,\"message\":null}\n"
 //   anodisation-calc cube 1               usage on stderr, exit 2
+//   anodisation-calc sphere 2 > /dev/full message on stderr, exit 2
+//
+// Exit codes: kExitFailure when the run (with --batch: any line) failed;
+// kExitUsage for unusable arguments, an unusable batch line (it wins over
+// kExitFailure) or output that could not be written (calc_output.h).
+// Everything echoed from the input is valid UTF-8 with control characters
+// escaped (visible_text.h); the formats are in result_format.h.
 //
 // The decimal mark of the current's exponent form is LocaleDecimalMark(),
 // which the program's entry point reads from the locale first.
@@ -26,7 +37,7 @@ namespace anod {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;  // the calculation failed
-inline constexpr int kExitUsage = 2;    // bad arguments or an unusable line
+inline constexpr int kExitUsage = 2;    // bad arguments, an unusable line, a failed write
 
 // `args` excludes the program name.
 int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ostream& out,

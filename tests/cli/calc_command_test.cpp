@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandRow{"sphere_1e5120", {"sphere", "1e5120"}, 1, " +Inf Cm\xC2\xB2 \n0 mA\n",
                    "Op\xC3\xA9ration en virgule flottante incorrecte.\n"},
         CommandRow{"cylindre_1_comma_5", {"cylindre", "1,5", "2"}, 1, kInitial,
-                   "Valeur incorrecte pour \xC2\xAB Rayon \xC2\xBB (CYLINDRE) : \xC2\xAB 1,5 \xC2\xBB.\n"},
+                   "Valeur incorrecte pour \xC2\xAB Rayon \xC2\xBB (CYLINDRE) : \xC2\xAB 1,5 \xC2\xBB \xE2\x80\x94 le s\xC3\xA9parateur d\xC3\xA9" "cimal est le point : \xC2\xAB 1.5 \xC2\xBB.\n"},
         CommandRow{"parallelepipede_negative_width", {"parallelepipede", "2", "1", "-2"}, 1, kInitial,
                    "Valeur n\xC3\xA9gative pour \xC2\xAB Largeur \xC2\xBB (PARALLELEPIPEDE) : \xC2\xAB -2 \xC2\xBB.\n"},
         // A character the code page lacks is refused, and shown as "?".
@@ -77,7 +77,27 @@ INSTANTIATE_TEST_SUITE_P(
                    "Valeur incorrecte pour \xC2\xAB Rayon \xC2\xBB (SPHERE) : \xC2\xAB 2? \xC2\xBB.\n"},
         // The code page's own characters come back as they were typed.
         CommandRow{"sphere_2_squared", {"sphere", "2\xC2\xB2"}, 1, kInitial,
-                   "Valeur incorrecte pour \xC2\xAB Rayon \xC2\xBB (SPHERE) : \xC2\xAB 2\xC2\xB2 \xC2\xBB.\n"}),
+                   "Valeur incorrecte pour \xC2\xAB Rayon \xC2\xBB (SPHERE) : \xC2\xAB 2\xC2\xB2 \xC2\xBB.\n"},
+        // An overlong "." is no point: refused, and each byte shows as one "?".
+        CommandRow{"sphere_1_overlong_point_5", {"sphere", "1\xC0\xAE" "5"}, 1, kInitial,
+                   "Valeur incorrecte pour \xC2\xAB Rayon \xC2\xBB (SPHERE) : \xC2\xAB 1??5 \xC2\xBB.\n"},
+        // Control characters echoed in a message are shown, not sent.
+        CommandRow{"sphere_line_feed_and_nul", {"sphere", std::string("1\n\0" "2", 4)}, 1, kInitial,
+                   "Valeur incorrecte pour \xC2\xAB Rayon \xC2\xBB (SPHERE) : \xC2\xAB 1\\x0A\\x002 \xC2\xBB.\n"},
+        CommandRow{"format_tsv_cylindre_3_10", {"--format", "tsv", "cylindre", "3", "10"}, 0, "244.92\t2450\t\n", ""},
+        CommandRow{"format_json_cylindre_3_10", {"--format=json", "cylindre", "3", "10"}, 0,
+                   "{\"surface\":244.92,\"current\":2450,\"message\":null}\n", ""},
+        CommandRow{"format_json_sphere_1e5120", {"--format=json", "sphere", "1e5120"}, 1,
+                   "{\"surface\":\"+Inf\",\"current\":0,\"message\":\"Op\xC3\xA9ration en virgule flottante "
+                   "incorrecte.\"}\n", ""},
+        CommandRow{"format_tsv_refused_quote", {"--format", "tsv", "sphere", "\"\t"}, 1,
+                   "\t0\tValeur incorrecte pour \xC2\xAB Rayon \xC2\xBB (SPHERE) : \xC2\xAB \"\\x09 \xC2\xBB.\n", ""},
+        CommandRow{"format_json_refused_quote", {"--format", "json", "sphere", "\"\\"}, 1,
+                   "{\"surface\":null,\"current\":0,\"message\":\"Valeur incorrecte pour \xC2\xAB Rayon \xC2\xBB "
+                   "(SPHERE) : \xC2\xAB \\\"\\\\ \xC2\xBB.\"}\n", ""},
+        // Scripts get a decimal point whatever the locale's mark.
+        CommandRow{"format_tsv_exponent_form", {"--format", "tsv", "sphere", "1e7"}, 0,
+                   "1256000000000000.00\t1.256E16\t\n", ""}),
     [](const testing::TestParamInfo<CommandRow>& info) { return std::string(info.param.name); });
 
 struct UsageRow {
@@ -106,7 +126,11 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageRow{"unknown_option", {"--verbose", "sphere", "1"}, "unknown option"},
                     UsageRow{"negative_number_as_shape", {"-2"}, "unknown option"},
                     UsageRow{"batch_with_arguments", {"--batch", "sphere"}, "takes no argument"},
-                    UsageRow{"double_dash_alone", {"--"}, "missing shape"}),
+                    UsageRow{"double_dash_alone", {"--"}, "missing shape"},
+                    UsageRow{"format_csv", {"--format", "csv", "sphere", "1"}, "unknown format"},
+                    UsageRow{"format_without_value", {"--format"}, "without a value"},
+                    // A shape name is echoed as valid UTF-8, controls shown.
+                    UsageRow{"lone_e_acute_shape", {"cub\xE9\x1B"}, "\xC2\xAB cub?\\x1B \xC2\xBB"}),
     [](const testing::TestParamInfo<UsageRow>& info) { return std::string(info.param.name); });
 
 TEST(CalcCommand, HelpIsInFrenchAndEnglish) {
@@ -122,6 +146,26 @@ TEST(CalcCommand, HelpIsInFrenchAndEnglish) {
   }
 }
 
+TEST(CalcCommand, VersionComesFromTheBuild) {
+  const Outcome outcome = RunCommand({"--version"});
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.out, "anodisation-calc " ANOD_VERSION "\n");
+}
+
+// A stream that takes nothing, as /dev/full.
+TEST(CalcCommand, WriteFailureSaysSoAndExitsWithTwo) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"cylindre", "3", "10"}, {"--batch"}, {"--help"}}) {
+    SCOPED_TRACE(args[0]);
+    std::istringstream in("sphere\t2\n");
+    std::ostream full(nullptr);
+    std::ostringstream err;
+    EXPECT_EQ(RunCalcCommand(args, in, full, err), 2);
+    EXPECT_EQ(err.str(),
+              "anodisation-calc: \xC3\xA9" "criture impossible sur la sortie standard / cannot write to standard output\n");
+  }
+}
+
 TEST(CalcCommand, ExponentFormFollowsTheDecimalMark) {
   SetLocaleDecimalMark(',');
   const Outcome outcome = RunCommand({"sphere", "1e7"});
@@ -134,16 +178,21 @@ struct BatchRow {
   std::string input;
   int status;
   std::string out;
+  const char* format = nullptr;  // --format's value, when given
 };
 void PrintTo(const BatchRow& row, std::ostream* os) { *os << row.name; }
 
 class Batch : public testing::TestWithParam<BatchRow> {};
 
 TEST_P(Batch, PrintsOneLinePerLine) {
-  const Outcome outcome = RunCommand({"--batch"}, GetParam().input);
+  const char* format = GetParam().format;
+  const Outcome outcome = RunCommand(format != nullptr ? std::vector<std::string>{"--format", format, "--batch"}
+                                                       : std::vector<std::string>{"--batch"},
+                                     GetParam().input);
   EXPECT_EQ(outcome.status, GetParam().status);
   EXPECT_EQ(outcome.out, GetParam().out);
-  EXPECT_EQ(outcome.err.empty(), GetParam().status == 0) << outcome.err;
+  // Only unusable lines are noted on stderr.
+  EXPECT_EQ(outcome.err.empty(), GetParam().status != 2) << outcome.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -155,18 +204,28 @@ INSTANTIATE_TEST_SUITE_P(
         BatchRow{"no_final_newline", "sphere\t2", 0, " 50.24 Cm\xC2\xB2 \t500 mA \t\n"},
         BatchRow{"crlf", "sphere\t2\r\n", 0, " 50.24 Cm\xC2\xB2 \t500 mA \t\n"},
         // Each line starts from the initial captions.
-        BatchRow{"failure_then_success", "cylindre\t1,5\t1\nsphere\t2\n", 0,
+        BatchRow{"failure_then_success", "cylindre\t1,5\t1\nsphere\t2\n", 1,
                  "                 Cm\xC2\xB2 \t0 mA\tValeur incorrecte pour \xC2\xAB Rayon \xC2\xBB (CYLINDRE) : "
-                 "\xC2\xAB 1,5 \xC2\xBB.\n 50.24 Cm\xC2\xB2 \t500 mA \t\n"},
-        BatchRow{"infinite_sphere", "sphere\t1e5120\n", 0,
+                 "\xC2\xAB 1,5 \xC2\xBB \xE2\x80\x94 le s\xC3\xA9parateur d\xC3\xA9" "cimal est le point : \xC2\xAB 1.5 \xC2\xBB.\n 50.24 Cm\xC2\xB2 \t500 mA \t\n"},
+        BatchRow{"infinite_sphere", "sphere\t1e5120\n", 1,
                  " +Inf Cm\xC2\xB2 \t0 mA\tOp\xC3\xA9ration en virgule flottante incorrecte.\n"},
         BatchRow{"guard", "parallelepipede\t0\t1\t1\n", 0, "                 Cm\xC2\xB2 \t0 mA\t\n"},
         BatchRow{"trailing_tab_is_an_empty_field", "sphere\t\n", 0, " 0.00 Cm\xC2\xB2 \t0 mA \t\n"},
         BatchRow{"unknown_shape_in_the_middle", "sphere\t2\ncube\t1\nsphere\t1\n", 2,
                  " 50.24 Cm\xC2\xB2 \t500 mA \t\n\t\tforme inconnue \xC2\xAB cube \xC2\xBB / unknown shape\n"
                  " 12.56 Cm\xC2\xB2 \t130 mA \t\n"},
-        BatchRow{"blank_line", "\n", 2, "\t\tforme inconnue \xC2\xAB  \xC2\xBB / unknown shape\n"},
-        BatchRow{"too_many_texts", "sphere\t1\t2\n", 2,
+        BatchRow{"blank_lines_and_comment_skipped", "\n \t\n# sphere\t2\n", 0, "\n\n\n"},
+        BatchRow{"unusable_wins_over_failed", "sphere\t-1\ncube\n", 2,
+                 "                 Cm\xC2\xB2 \t0 mA\tValeur n\xC3\xA9gative pour \xC2\xAB Rayon \xC2\xBB (SPHERE) : "
+                 "\xC2\xAB -1 \xC2\xBB.\n\t\tforme inconnue \xC2\xAB cube \xC2\xBB / unknown shape\n"},
+        // An overlong line feed cannot break the result line.
+        BatchRow{"overlong_line_feed", "sphere\t\xC0\x8A\n", 1,
+                 "                 Cm\xC2\xB2 \t0 mA\tValeur incorrecte pour \xC2\xAB Rayon \xC2\xBB (SPHERE) : "
+                 "\xC2\xAB ?? \xC2\xBB.\n"},
+        BatchRow{"json_skipped_and_unusable", "#\nsphere\t1\t2\n", 2,
+                 "null\n{\"surface\":null,\"current\":null,\"message\":\"trop de textes pour sphere (1 au plus) / "
+                 "too many texts\"}\n", "json"},
+        BatchRow{"too_many_texts", "sphere\t1\t2\t\t\t\n", 2,
                  "\t\ttrop de textes pour sphere (1 au plus) / too many texts\n"}),
     [](const testing::TestParamInfo<BatchRow>& info) { return std::string(info.param.name); });
 

@@ -27,17 +27,19 @@ std::string ReadFile(const std::string& path) {
 }
 
 // Runs the program through the shell with `environment` and `arguments`
-// (already quoted) and `input` on stdin.
-Outcome RunProgram(const std::string& environment, const std::string& arguments, const std::string& input = "") {
+// (already quoted) and `input` on stdin; stdout goes to `stdout_path` when
+// one is given.
+Outcome RunProgram(const std::string& environment, const std::string& arguments, const std::string& input = "",
+                   const std::string& stdout_path = "") {
   // ctest runs tests side by side: each process has files of its own.
   const std::string base = testing::TempDir() + "anodisation_calc_" + std::to_string(getpid()) + "_";
-  const std::string in = base + "in", out = base + "out", err = base + "err";
+  const std::string in = base + "in", out = stdout_path.empty() ? base + "out" : stdout_path, err = base + "err";
   std::ofstream(in, std::ios::binary) << input;
   const std::string command = "env -u LC_ALL -u LC_NUMERIC -u LANG " + environment + " '" ANOD_CALC_PROGRAM "' " +
                               arguments + " <'" + in + "' >'" + out + "' 2>'" + err + "'";
   const int raw = std::system(command.c_str());
   Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
-  for (const std::string& path : {in, out, err}) std::remove(path.c_str());
+  for (const std::string& path : {in, base + "out", err}) std::remove(path.c_str());
   return outcome;
 }
 
@@ -82,6 +84,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Program, FailureMessageOnStderrInUtf8) {
   const Outcome outcome = RunProgram("LANG=C", "sphere 1e400");
   EXPECT_EQ(outcome.err, "D\xC3\xA9" "bordement en virgule flottante.\n");
+}
+
+TEST(Program, FullDeviceIsAWriteFailure) {
+  for (const char* arguments : {"cylindre 3 10", "--batch", "--help"}) {
+    SCOPED_TRACE(arguments);
+    const Outcome outcome = RunProgram("LANG=C", arguments, "sphere\t2\n", "/dev/full");
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_NE(outcome.err.find("cannot write to standard output"), std::string::npos) << outcome.err;
+  }
 }
 
 TEST(Program, BatchReadsStdin) {

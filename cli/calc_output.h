@@ -1,0 +1,40 @@
+// The command-line calculator's only way out: every text it prints, on
+// stdout or stderr, goes through one CalcOutput, in UTF-8. A port that must
+// write to its console another way changes this file alone.
+//
+// A write that fails (a full disk, a closed pipe, /dev/full) must not pass
+// for success: Finish flushes both streams and, when stdout could not take
+// everything, says so on stderr in French and English; the program then
+// exits with kExitUsage.
+//
+//   anodisation-calc cylindre 3 10 > /dev/full
+//     stderr "anodisation-calc: écriture impossible sur la sortie standard /
+//             cannot write to standard output\n", exit 2
+#pragma once
+
+#include <iosfwd>
+#include <string_view>
+
+namespace anod {
+
+class CalcOutput {
+ public:
+  CalcOutput(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+
+  void Out(std::string_view utf8);
+  void Err(std::string_view utf8);
+
+  // False once a write to stdout has failed: there is no point computing
+  // more lines for it.
+  bool OutWritable() const;
+
+  // Flushes both streams. True when everything was written; otherwise the
+  // failure has been reported on stderr (as far as stderr still works).
+  bool Finish();
+
+ private:
+  std::ostream& out_;
+  std::ostream& err_;
+};
+
+}  // namespace anod
