@@ -7,6 +7,7 @@ add_library(anod_startup STATIC
   failure_report.cpp
   session_end.cpp
   startup.cpp
+  toolkit_french.cpp
 )
 target_include_directories(anod_startup PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(anod_startup PUBLIC anod_window anod_widgets anod_platform anod_core Qt6::Widgets ${CMAKE_DL_LIBS})

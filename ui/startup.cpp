@@ -11,6 +11,7 @@
 #include "ui/accessibility.h"
 #include "ui/failure_report.h"
 #include "ui/session_end.h"
+#include "ui/toolkit_french.h"
 #include "widgets/vivid_application.h"
 
 namespace anod {
@@ -124,6 +125,7 @@ int RunAnodisation(int argc, char** argv, const StartUpHooks& hooks) {
   ResetFloatingPointUnit();
   RereadLocaleDecimalMark();
   TApplication app(argc, argv, ExecutablePath());
+  const ToolkitFrenchInUse toolkit_french;
   TVividApplication::Instance().OnFailure = [](const Exception& failure) {
     ReportFailureLater(QApplication::focusWidget(), failure);
   };

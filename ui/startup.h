@@ -4,9 +4,9 @@
 //   1. the floating-point environment (DefaultControlWord) and the user's
 //      decimal mark;
 //   2. the application object, with the title derived from the executable's
-//      path; the colored button's process-wide services (they watch the
-//      application object, so they come right after it), their failures
-//      reported like every other;
+//      path, and Qt's own texts in French; the colored button's process-wide
+//      services (they watch the application object, so they come right
+//      after it), their failures reported like every other;
 //   3. the JPEG picture kinds registered for the window's lifetime, with
 //      the output depth of the screen; the main window, built from the description carried in the
 //      executable, its compute buttons wired to the calculators; its icon

@@ -1,7 +1,9 @@
 // anod-art OUTPUT-DIR [PREVIEW-DIR]
 //
 // Draws the eight pictures and the icon and writes them into OUTPUT-DIR as
-// the files the window embeds. With PREVIEW-DIR it also writes PNG previews
+// the files the window embeds, and the desktop's icons into
+// OUTPUT-DIR/desktop: anodisation-SIZE.png for each of kDesktopIconSizes and
+// anodisation.svg, installed into the hicolor icon theme. With PREVIEW-DIR it also writes PNG previews
 // of each picture as the window shows it: the stored stream decoded and
 // reduced to its frame by keeping whole rows and columns (217 x 217 for the
 // shapes, 233 x 193 for the steps), and the icon enlarged eight times.
@@ -13,6 +15,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <iterator>
+#include <string>
 
 #include "tools/art/jpeg_encoder.h"
 #include "tools/art/scenes.h"
@@ -40,6 +44,10 @@ const Picture kPictures[] = {
 };
 
 constexpr int kQuality = 90;
+
+// The sizes the hicolor theme asks of an application icon, up to the
+// software centres' 256.
+constexpr int kDesktopIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 // Destination pixel (x, y) takes source pixel (x * sw / dw, y * sh / dh), as
 // the window's colour-on-colour reduction does.
@@ -106,6 +114,21 @@ int main(int argc, char** argv) {
       p.end();
       on_grey.scaled(256, 256).save(previews.filePath("icon-x8.png"));
     }
+    const QDir desktop(out.filePath("desktop"));
+    if (!desktop.mkpath(".")) {
+      std::fprintf(stderr, "anod-art: cannot create %s\n", qPrintable(desktop.path()));
+      return 1;
+    }
+    for (const int size : kDesktopIconSizes) {
+      const QString file = desktop.filePath(QString("anodisation-%1.png").arg(size));
+      if (!anod::art::DrawDesktopIcon(size).save(file, "PNG")) {
+        std::fprintf(stderr, "anod-art: cannot write %s\n", qPrintable(file));
+        return 1;
+      }
+    }
+    const std::string svg = anod::art::DrawDesktopIconSvg();
+    if (!WriteFile(desktop.filePath("anodisation.svg"), svg.data(), static_cast<qsizetype>(svg.size()))) return 1;
+    std::printf("%-18s %zu sizes and SVG\n", "desktop/", std::size(kDesktopIconSizes));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "anod-art: %s\n", e.what());
     return 1;

@@ -217,7 +217,9 @@ QImage DrawColouring() {
     p.drawRoundedRect(QRectF(108, 200, 206, 40), 5, 5);
     p.setBrush(QColor(15, 20, 15));
     p.drawRect(QRectF(118, 208, 58, 24));
-    Label(p, QRectF(118, 208, 58, 24), "85.0", QColor(255, 90, 60), 18);
+    // The colouring bath's temperature: inside the 55 to 65 degrees the step
+    // text beside the picture asks for.
+    Label(p, QRectF(118, 208, 58, 24), "60.0", QColor(255, 90, 60), 18);
     for (int i = 0; i < 2; ++i) {
       const QPointF knob(214 + 54 * i, 220);
       QRadialGradient k(knob + QPointF(-3, -3), 13);

@@ -1,0 +1,37 @@
+# Writes a gzip-compressed manual page made from a program's --help text.
+#   cmake -DPROGRAM=path -DNAME=anodisation-calc -DSUMMARY="one line"
+#         -DSEE_ALSO=anodisation -DVERSION=1.0.0 -DGZIP=path
+#         -DOUTPUT=path/anodisation-calc.1.gz
+#         -P man_page.cmake
+# The help is shown as it is, in a no-fill block: it is already laid out
+# for a terminal, in French and English. Backslashes, hyphens and lines that
+# start with a control character are escaped for roff.
+execute_process(COMMAND ${PROGRAM} --help
+  OUTPUT_VARIABLE help RESULT_VARIABLE status ERROR_VARIABLE error)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "while writing the manual page of ${NAME}: ${PROGRAM} --help failed (${status}): ${error}")
+endif()
+
+string(REPLACE "\\" "\\e" help "${help}")
+string(REPLACE "-" "\\-" help "${help}")
+string(REGEX REPLACE "(^|\n)([.'])" "\\1\\\\&\\2" help "${help}")
+string(REPLACE "-" "\\-" name "${NAME}")
+string(REPLACE "-" "\\-" see_also "${SEE_ALSO}")
+string(TOUPPER "${NAME}" title)
+
+file(WRITE ${OUTPUT}.tmp
+".TH ${title} 1 \"\" \"Anodisation ${VERSION}\" \"User Commands\"
+.SH NAME
+${name} \\- ${SUMMARY}
+.SH DESCRIPTION
+.nf
+${help}.fi
+.SH SEE ALSO
+.BR ${see_also} (1)
+")
+# -n: no name or time stamp in the header, so that builds are reproducible.
+execute_process(COMMAND ${GZIP} -9nf ${OUTPUT}.tmp RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "while compressing the manual page of ${NAME}: ${GZIP} failed (${status})")
+endif()
+file(RENAME ${OUTPUT}.tmp.gz ${OUTPUT})

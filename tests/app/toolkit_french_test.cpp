@@ -1,0 +1,63 @@
+// Qt's own texts read in French: an edit box's context menu and the stop
+// box's button, whatever the locale the test runs in.
+#include "ui/toolkit_french.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+
+#include <memory>
+
+#include "box_answerer.h"
+#include "platform/message_box.h"
+
+namespace anod {
+namespace {
+
+// A menu entry as the user reads it: no mnemonic mark, no shortcut.
+QString Shown(const QString& text) {
+  QString shown = text.section(QLatin1Char('\t'), 0, 0);
+  shown.remove(QLatin1Char('&'));
+  return shown;
+}
+
+TEST(ToolkitFrenchTest, EditBoxContextMenuReadsInFrench) {
+  const ToolkitFrenchInUse french;
+  ASSERT_TRUE(french.loaded()) << "qtbase_fr is missing (Debian's qt6-translations-l10n)";
+  QLineEdit edit;
+  const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+  QStringList entries;
+  for (const QAction* action : menu->actions()) {
+    if (!action->isSeparator()) entries << Shown(action->text());
+  }
+  for (const char* expected : {"Annuler", "Rétablir", "Couper", "Copier", "Coller", "Supprimer", "Tout sélectionner"}) {
+    SCOPED_TRACE(expected);
+    EXPECT_TRUE(entries.contains(QString::fromUtf8(expected))) << entries.join(", ").toStdString();
+  }
+}
+
+TEST(ToolkitFrenchTest, StopBoxButtonReadsInFrench) {
+  const ToolkitFrenchInUse french;
+  ASSERT_TRUE(french.loaded());
+  QString button;
+  const testing_support::BoxAnswerer answerer([&](QMessageBox& box) { button = box.button(QMessageBox::Ok)->text(); });
+  ShowStopMessageBox("Outil", "Division par z\xE9ro");
+  // French keeps the English word for this one button.
+  EXPECT_EQ(Shown(button).toStdString(), "OK");
+}
+
+// Without the translation installed, the same menu is Qt's English: the
+// French above comes from the translation, not from the test's locale.
+TEST(ToolkitFrenchTest, EnglishWithoutTheTranslation) {
+  QLineEdit edit;
+  const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+  QStringList entries;
+  for (const QAction* action : menu->actions()) entries << Shown(action->text());
+  EXPECT_TRUE(entries.contains(QStringLiteral("Paste"))) << entries.join(", ").toStdString();
+}
+
+}  // namespace
+}  // namespace anod
