@@ -158,6 +158,12 @@ void ExposeToAssistiveTechnology(TForm1& form) {
           button->setAccessibleName(QStringLiteral("Calculer la surface (%1)").arg(column));
         }
       }
+      // The standard button lies under the colored one and stays a tab
+      // stop; a screen reader finds both, so this one says it is the same.
+      if (QWidget* standard = form.Windowed(pair.standard)) {
+        standard->setAccessibleDescription(
+            QString::fromUtf8("Même action que le bouton coloré « Calculer la surface » (%1)").arg(column));
+      }
     }
   }
 }

@@ -169,6 +169,31 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"VividButton4", "VividButton4", "Calculer la surface (PYRAMIDE)"}),
     [](const testing::TestParamInfo<NameCase>& info) { return info.param.name; });
 
+// Each calculator's two buttons share a name; the covered standard one says
+// it is the colored one's action, so a listener knows it heard it already.
+TEST(AccessibleNameTest, CoveredStandardButtonsSayTheyAreTheSameAction) {
+  FormDriver driver;
+  const struct {
+    const char* standard;
+    const char* colored;
+    const char* column;
+  } pairs[] = {{"btn1", "VividButton1", "CYLINDRE"},
+               {"btn2", "VividButton2", "PARALLELEPIPEDE"},
+               {"Button1", "VividButton3", "SPHERE"},
+               {"Button2", "VividButton4", "PYRAMIDE"}};
+  for (const auto& pair : pairs) {
+    SCOPED_TRACE(pair.standard);
+    QAccessibleInterface* standard = QAccessible::queryAccessibleInterface(driver.Control(pair.standard));
+    QAccessibleInterface* colored = QAccessible::queryAccessibleInterface(driver.Control(pair.colored));
+    ASSERT_NE(standard, nullptr);
+    ASSERT_NE(colored, nullptr);
+    EXPECT_EQ(standard->text(QAccessible::Name), colored->text(QAccessible::Name));
+    EXPECT_EQ(standard->text(QAccessible::Description),
+              QString::fromUtf8("Même action que le bouton coloré « Calculer la surface » (%1)").arg(pair.column));
+    EXPECT_TRUE(colored->text(QAccessible::Description).isEmpty());
+  }
+}
+
 // The drawn labels are static texts of the window's surface.
 QAccessibleInterface* LabelByDescription(TForm1& form, const QString& description) {
   QAccessibleInterface* surface = QAccessible::queryAccessibleInterface(form.Surface());
