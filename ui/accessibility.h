@@ -8,7 +8,10 @@
 // painted by the window rather than being widgets of their own, are exposed
 // as static texts of the window's surface: their name is their caption; the
 // result labels and Label19 also say what they show ("Surface (SPHERE)",
-// "Courant d'électrolyse"), and announce each new caption.
+// "Courant d'électrolyse"), and announce each new caption. The eight
+// pictures are graphics of the surface named after what they show
+// ("Cylindre : rayon et hauteur"), and the two heading bars are named after
+// their caption.
 #pragma once
 
 #include <string_view>
