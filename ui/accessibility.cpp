@@ -83,7 +83,8 @@ class DrawnControlInterface final : public QAccessibleInterface {
     if (!isValid()) return {};
     if (label_ == nullptr) return t == QAccessible::Name ? PictureDescription(control_->Name()) : QString();
     switch (t) {
-      case QAccessible::Name: return FromCp1252(label_->Caption()).trimmed();
+      // A step text's line breaks read as spaces.
+      case QAccessible::Name: return FromCp1252(label_->Caption()).simplified();
       case QAccessible::Value: return FromCp1252(label_->Caption());
       case QAccessible::Description: return LabelRole(label_->Name());
       default: return {};
@@ -166,8 +167,14 @@ class FormSurfaceInterface final : public QAccessibleWidget {
 };
 
 QAccessibleInterface* SurfaceFactory(const QString& class_name, QObject* object) {
-  if (class_name == QLatin1String(FormSurface::staticMetaObject.className()) && object->isWidgetType()) {
+  if (!object->isWidgetType()) return nullptr;
+  if (class_name == QLatin1String(FormSurface::staticMetaObject.className())) {
     return new FormSurfaceInterface(static_cast<QWidget*>(object));
+  }
+  // The main window is a plain widget, which would read as a mere filler:
+  // a screen reader announces it as the application's frame, by its title.
+  if (class_name == QLatin1String(TForm1::staticMetaObject.className())) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
   }
   return nullptr;
 }
