@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWindow>
 
+#include <algorithm>
 #include <vector>
 
 #include "core/calculators.h"
@@ -188,12 +189,16 @@ void ExposeToAssistiveTechnology(TForm1& form) {
   }();
   (void)installed;
 
-  // The heading bars read as their caption.
+  // The heading bars read as their caption. A picture's panel keeps no name:
+  // its caption ("Panel2") lies hidden under the picture, which has its own.
   for (const ControlEntry& entry : form.Controls()) {
     const auto* panel = dynamic_cast<const TPanel*>(entry.widget);
-    if (panel != nullptr && !panel->Look().caption.empty()) {
-      entry.widget->setAccessibleName(FromCp1252(panel->Look().caption).trimmed());
-    }
+    if (panel == nullptr || panel->Look().caption.empty()) continue;
+    const auto& all = form.Controls();
+    const bool frames_a_picture = std::any_of(all.begin(), all.end(), [&](const ControlEntry& inner) {
+      return inner.parent == entry.name && !PictureDescription(inner.name).isEmpty();
+    });
+    if (!frames_a_picture) entry.widget->setAccessibleName(FromCp1252(panel->Look().caption).trimmed());
   }
 
   for (const CalculatorInfo& calculator : Calculators()) {

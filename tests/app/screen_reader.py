@@ -64,6 +64,7 @@ for column in ("CYLINDRE", "PARALLELEPIPEDE", "SPHERE", "PYRAMIDE"):
 pictures = [n.name for n in nodes if n.getRoleName() == "image"]
 check(len(pictures) == 8 and all(" : " in name for name in pictures), "eight described pictures: %r" % pictures)
 check(("filler", "Le calcul de la surface totale à anodiser") in by_name, "the first heading bar is named")
+check(not any(node.name == "Panel2" for node in nodes), "no panel reads its hidden caption")
 
 radius = by_name.get(("text", "Rayon (CYLINDRE)"), [None])[0]
 height = by_name.get(("text", "Hauteur (CYLINDRE)"), [None])[0]

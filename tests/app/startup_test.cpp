@@ -213,7 +213,8 @@ TEST(AccessibleLabelTest, PicturesAndHeadingsAreNamed) {
                             "Électrolyse : alimentation réglable, pièce à l'anode",
                             "Coloration", "Fixation"}) {
     SCOPED_TRACE(start);
-    EXPECT_EQ(pictures.filter(QRegularExpression("^" + QRegularExpression::escape(QString::fromUtf8(start)))).size(), 1);
+    const QRegularExpression starts("^" + QRegularExpression::escape(QString::fromUtf8(start)));
+    EXPECT_EQ(pictures.filter(starts).size(), 1);
   }
   const struct {
     const char* panel;
