@@ -5,11 +5,13 @@
 #include <QPointer>
 #include <QWindow>
 
+#include <algorithm>
 #include <vector>
 
 #include "core/calculators.h"
 #include "platform/qt_text.h"
 #include "ui/form1.h"
+#include "ui/windowed_controls.h"
 
 namespace anod {
 namespace {
@@ -27,6 +29,28 @@ constexpr ButtonPair kComputeButtons[] = {
     {"Button2Click", "Button2", "VividButton4"},
 };
 
+// What each picture shows, for a listener who cannot see it.
+QString PictureDescription(std::string_view name) {
+  static const struct {
+    const char* control;
+    const char* description;
+  } kPictures[] = {
+      {"img1", "Cylindre : rayon et hauteur"},
+      {"img2", "Parallélépipède : hauteur, longueur et largeur"},
+      {"Image1", "Sphère : rayon"},
+      {"Image2", "Pyramide à base carrée : hauteur d'une face et longueur de la base"},
+      {"Image4", "Dégraissage : pièce suspendue dans une solution de soude caustique"},
+      {"Image3", "Électrolyse : alimentation réglable, pièce à l'anode, plaques de plomb à la cathode, "
+                 "dans l'acide sulfurique"},
+      {"Image6", "Coloration : bain de teinture sur une plaque chauffante réglée à 60 degrés"},
+      {"Image5", "Fixation : pièce dans l'eau bouillante, sur un réchaud"},
+  };
+  for (const auto& picture : kPictures) {
+    if (name == picture.control) return QString::fromUtf8(picture.description);
+  }
+  return {};
+}
+
 // What a label shows, for the labels whose caption alone does not say it.
 QString LabelRole(std::string_view name) {
   if (name == kCurrentLabel) return QString::fromUtf8("Courant d'électrolyse");
@@ -38,12 +62,14 @@ QString LabelRole(std::string_view name) {
   return {};
 }
 
-// One drawn label of the window's surface.
-class DrawnLabelInterface final : public QAccessibleInterface {
+// One drawn label or picture, a child of the window's surface; `host` is the
+// widget it is drawn on (the surface, or the panel framing a step picture).
+class DrawnControlInterface final : public QAccessibleInterface {
  public:
-  DrawnLabelInterface(QWidget* surface, const TLabel* label) : surface_(surface), label_(label) {}
+  DrawnControlInterface(QWidget* surface, QWidget* host, const DrawnControl* control)
+      : surface_(surface), host_(host), control_(control), label_(dynamic_cast<const TLabel*>(control)) {}
 
-  bool isValid() const override { return !surface_.isNull(); }
+  bool isValid() const override { return !surface_.isNull() && !host_.isNull(); }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override { return surface_ ? surface_->window()->windowHandle() : nullptr; }
   QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(surface_); }
@@ -51,13 +77,15 @@ class DrawnLabelInterface final : public QAccessibleInterface {
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessible::Role role() const override { return QAccessible::StaticText; }
+  QAccessible::Role role() const override { return label_ != nullptr ? QAccessible::StaticText : QAccessible::Graphic; }
   void setText(QAccessible::Text, const QString&) override {}
 
   QString text(QAccessible::Text t) const override {
-    if (!surface_) return {};
+    if (!isValid()) return {};
+    if (label_ == nullptr) return t == QAccessible::Name ? PictureDescription(control_->Name()) : QString();
     switch (t) {
-      case QAccessible::Name: return FromCp1252(label_->Caption()).trimmed();
+      // A step text's line breaks read as spaces.
+      case QAccessible::Name: return FromCp1252(label_->Caption()).simplified();
       case QAccessible::Value: return FromCp1252(label_->Caption());
       case QAccessible::Description: return LabelRole(label_->Name());
       default: return {};
@@ -65,26 +93,29 @@ class DrawnLabelInterface final : public QAccessibleInterface {
   }
 
   QRect rect() const override {
-    if (!surface_) return {};
-    const Rect& b = label_->Bounds();
-    return {surface_->mapToGlobal(QPoint(b.left, b.top)), QSize(b.Width(), b.Height())};
+    if (!isValid()) return {};
+    const Rect& b = control_->Bounds();
+    return {host_->mapToGlobal(QPoint(b.left, b.top)), QSize(b.Width(), b.Height())};
   }
 
   QAccessible::State state() const override {
     QAccessible::State s;
     s.readOnly = true;
-    if (!surface_ || !surface_->isVisible()) s.invisible = true;
+    if (!isValid() || !host_->isVisible()) s.invisible = true;
     return s;
   }
 
-  const TLabel* Label() const { return label_; }
+  const DrawnControl* Control() const { return control_; }
 
  private:
   QPointer<QWidget> surface_;
+  QPointer<QWidget> host_;
+  const DrawnControl* control_;
   const TLabel* label_;
 };
 
-// The window's surface: its child widgets, then its drawn labels.
+// The window's surface: its child widgets, then its drawn labels, then the
+// eight pictures (the step pictures' panels hold nothing else).
 class FormSurfaceInterface final : public QAccessibleWidget {
  public:
   explicit FormSurfaceInterface(QWidget* surface) : QAccessibleWidget(surface, QAccessible::Client) {
@@ -93,44 +124,58 @@ class FormSurfaceInterface final : public QAccessibleWidget {
     for (const ControlEntry& entry : form->Controls()) {
       const auto* label = dynamic_cast<const TLabel*>(entry.drawn);
       if (label == nullptr || entry.parent != "Form1") continue;
-      auto* child = new DrawnLabelInterface(surface, label);
-      ids_.push_back(QAccessible::registerAccessibleInterface(child));
-      labels_.push_back(child);
+      Add(new DrawnControlInterface(surface, surface, label));
+    }
+    for (const ControlEntry& entry : form->Controls()) {
+      if (entry.drawn == nullptr || PictureDescription(entry.name).isEmpty()) continue;
+      QWidget* host = entry.parent == "Form1" ? surface : form->Windowed(entry.parent);
+      if (host != nullptr) Add(new DrawnControlInterface(surface, host, entry.drawn));
     }
   }
   ~FormSurfaceInterface() override {
     for (const QAccessible::Id id : ids_) QAccessible::deleteAccessibleInterface(id);
   }
 
-  int childCount() const override { return QAccessibleWidget::childCount() + static_cast<int>(labels_.size()); }
+  int childCount() const override { return QAccessibleWidget::childCount() + static_cast<int>(drawn_.size()); }
   QAccessibleInterface* child(int index) const override {
     const int widgets = QAccessibleWidget::childCount();
     if (index < widgets) return QAccessibleWidget::child(index);
     const auto i = static_cast<std::size_t>(index - widgets);
-    return i < labels_.size() ? labels_[i] : nullptr;
+    return i < drawn_.size() ? drawn_[i] : nullptr;
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-      if (labels_[i] == child) return QAccessibleWidget::childCount() + static_cast<int>(i);
+    for (std::size_t i = 0; i < drawn_.size(); ++i) {
+      if (drawn_[i] == child) return QAccessibleWidget::childCount() + static_cast<int>(i);
     }
     return QAccessibleWidget::indexOfChild(child);
   }
 
-  DrawnLabelInterface* LabelNamed(std::string_view name) const {
-    for (DrawnLabelInterface* label : labels_) {
-      if (label->Label()->Name() == name) return label;
+  DrawnControlInterface* DrawnNamed(std::string_view name) const {
+    for (DrawnControlInterface* label : drawn_) {
+      if (label->Control()->Name() == name) return label;
     }
     return nullptr;
   }
 
  private:
-  std::vector<DrawnLabelInterface*> labels_;
+  void Add(DrawnControlInterface* child) {
+    ids_.push_back(QAccessible::registerAccessibleInterface(child));
+    drawn_.push_back(child);
+  }
+
+  std::vector<DrawnControlInterface*> drawn_;
   std::vector<QAccessible::Id> ids_;
 };
 
 QAccessibleInterface* SurfaceFactory(const QString& class_name, QObject* object) {
-  if (class_name == QLatin1String(FormSurface::staticMetaObject.className()) && object->isWidgetType()) {
+  if (!object->isWidgetType()) return nullptr;
+  if (class_name == QLatin1String(FormSurface::staticMetaObject.className())) {
     return new FormSurfaceInterface(static_cast<QWidget*>(object));
+  }
+  // The main window is a plain widget, which would read as a mere filler:
+  // a screen reader announces it as the application's frame, by its title.
+  if (class_name == QLatin1String(TForm1::staticMetaObject.className())) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
   }
   return nullptr;
 }
@@ -143,6 +188,18 @@ void ExposeToAssistiveTechnology(TForm1& form) {
     return true;
   }();
   (void)installed;
+
+  // The heading bars read as their caption. A picture's panel keeps no name:
+  // its caption ("Panel2") lies hidden under the picture, which has its own.
+  for (const ControlEntry& entry : form.Controls()) {
+    const auto* panel = dynamic_cast<const TPanel*>(entry.widget);
+    if (panel == nullptr || panel->Look().caption.empty()) continue;
+    const auto& all = form.Controls();
+    const bool frames_a_picture = std::any_of(all.begin(), all.end(), [&](const ControlEntry& inner) {
+      return inner.parent == entry.name && !PictureDescription(inner.name).isEmpty();
+    });
+    if (!frames_a_picture) entry.widget->setAccessibleName(FromCp1252(panel->Look().caption).trimmed());
+  }
 
   for (const CalculatorInfo& calculator : Calculators()) {
     const QString column = FromCp1252(calculator.title);
@@ -158,6 +215,12 @@ void ExposeToAssistiveTechnology(TForm1& form) {
           button->setAccessibleName(QStringLiteral("Calculer la surface (%1)").arg(column));
         }
       }
+      // The standard button lies under the colored one and stays a tab
+      // stop; a screen reader finds both, so this one says it is the same.
+      if (QWidget* standard = form.Windowed(pair.standard)) {
+        standard->setAccessibleDescription(
+            QString::fromUtf8("Même action que le bouton coloré « Calculer la surface » (%1)").arg(column));
+      }
     }
   }
 }
@@ -166,7 +229,7 @@ void AnnounceCaptionChange(TForm1& form, std::string_view name) {
   if (!QAccessible::isActive()) return;
   auto* surface = dynamic_cast<FormSurfaceInterface*>(QAccessible::queryAccessibleInterface(form.Surface()));
   if (surface == nullptr) return;
-  if (DrawnLabelInterface* label = surface->LabelNamed(name)) {
+  if (DrawnControlInterface* label = surface->DrawnNamed(name)) {
     QAccessibleEvent event(label, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
   }

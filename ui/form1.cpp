@@ -19,6 +19,7 @@
 #include "platform/qt_canvas.h"
 #include "ui/control_kinds.h"
 #include "ui/description_reader.h"
+#include "ui/first_placement.h"
 #include "ui/property_values.h"
 #include "ui/read_messages.h"
 #include "widgets/vivid_button.h"
@@ -77,6 +78,7 @@ TForm1::TForm1() {
   layout->setSpacing(0);
   layout->addWidget(scroll_);
   surface_->SetFailureSink([this](const Exception& failure) { ReportFailure(failure); });
+  surface_->installEventFilter(this);
 }
 
 TForm1::~TForm1() = default;
@@ -145,9 +147,14 @@ Size TForm1::ScrollRange() const {
   return range;
 }
 
-void TForm1::PlaceCentred(Size screen) {
-  const Point p = CenteredPosition(screen, outer_size_);
-  move(p.x, p.y);
+void TForm1::PlaceCentred(const Rect& screen, const Rect& available) {
+  const Rect outer = FirstPlacement(screen, available, outer_size_);
+  // Smaller than designed only where the screen is: the scroll bars show the rest.
+  if (outer.Width() != outer_size_.cx || outer.Height() != outer_size_.cy) {
+    const Size client = ClientSizeFor({outer.Width(), outer.Height()});
+    resize(client.cx, client.cy);
+  }
+  move(outer.left, outer.top);
 }
 
 void TForm1::setVisible(bool visible) {
@@ -155,7 +162,10 @@ void TForm1::setVisible(bool visible) {
     placed_ = true;
     if (centre_on_show_) {
       if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        PlaceCentred({screen->geometry().width(), screen->geometry().height()});
+        const QRect whole = screen->geometry();
+        const QRect available = screen->availableGeometry();
+        PlaceCentred(Rect::FromBounds(whole.x(), whole.y(), whole.width(), whole.height()),
+                     Rect::FromBounds(available.x(), available.y(), available.width(), available.height()));
       }
     }
     // First activation: the first tab stop takes the focus.
@@ -217,12 +227,25 @@ bool TForm1::MoveFocusInTabOrder(QWidget* from, bool forward) {
   return false;
 }
 
+namespace {
+
+bool IsScrollKey(int key) {
+  return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
+}
+
+}  // namespace
+
 bool TForm1::focusNextPrevChild(bool next) { return MoveFocusToNextTabStop(next); }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   return GuardHandler(watched, true, [&] {
     if (event->type() == QEvent::KeyPress) {
       const auto* key = static_cast<QKeyEvent*>(event);
+      // The keys an edit box leaves unused stop at the surface on their way up:
+      // past it the scroll area would take them and scroll the whole window.
+      if (watched == surface_) {
+        return IsScrollKey(key->key()) && qobject_cast<QLineEdit*>(focusWidget()) != nullptr;
+      }
       auto* widget = qobject_cast<QWidget*>(watched);
       if (widget != nullptr && (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0) {
         switch (key->key()) {

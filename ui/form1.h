@@ -125,8 +125,9 @@ class TForm1 final : public QWidget {
   Size ScrollRange() const;
   QScrollArea* ScrollArea() const { return scroll_; }
   FormSurface* Surface() const { return surface_; }
-  // Moves the window per the centring rule for a screen of that size.
-  void PlaceCentred(Size screen);
+  // Moves the window per the centring rule on `screen`, kept inside
+  // `available` and shrunk to it where needed (FirstPlacement).
+  void PlaceCentred(const Rect& screen, const Rect& available);
   TColor Color() const { return surface_->Color(); }
   const FontSpec& WindowFont() const { return font_; }
 

@@ -25,7 +25,12 @@ void ShowForm(TForm1& form, ShowRequest request) {
       form.show();
       form.setWindowState(form.windowState() | Qt::WindowMaximized);
       break;
-    case ShowRequest::kMinimized: form.showMinimized(); break;
+    case ShowRequest::kMinimized:
+      // Minimised once shown: asked before, the toolkit only marks the
+      // window hidden, and a window manager maps it as a normal window.
+      form.show();
+      form.setWindowState(form.windowState() | Qt::WindowMinimized);
+      break;
     case ShowRequest::kNormal:
       form.show();
       form.activateWindow();

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -168,6 +169,64 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"btn1", "btn1", "Calculer la surface (CYLINDRE)"},
                     NameCase{"VividButton4", "VividButton4", "Calculer la surface (PYRAMIDE)"}),
     [](const testing::TestParamInfo<NameCase>& info) { return info.param.name; });
+
+// Each calculator's two buttons share a name; the covered standard one says
+// it is the colored one's action, so a listener knows it heard it already.
+TEST(AccessibleNameTest, CoveredStandardButtonsSayTheyAreTheSameAction) {
+  FormDriver driver;
+  const struct {
+    const char* standard;
+    const char* colored;
+    const char* column;
+  } pairs[] = {{"btn1", "VividButton1", "CYLINDRE"},
+               {"btn2", "VividButton2", "PARALLELEPIPEDE"},
+               {"Button1", "VividButton3", "SPHERE"},
+               {"Button2", "VividButton4", "PYRAMIDE"}};
+  for (const auto& pair : pairs) {
+    SCOPED_TRACE(pair.standard);
+    QAccessibleInterface* standard = QAccessible::queryAccessibleInterface(driver.Control(pair.standard));
+    QAccessibleInterface* colored = QAccessible::queryAccessibleInterface(driver.Control(pair.colored));
+    ASSERT_NE(standard, nullptr);
+    ASSERT_NE(colored, nullptr);
+    EXPECT_EQ(standard->text(QAccessible::Name), colored->text(QAccessible::Name));
+    EXPECT_EQ(standard->text(QAccessible::Description),
+              QString::fromUtf8("Même action que le bouton coloré « Calculer la surface » (%1)").arg(pair.column));
+    EXPECT_TRUE(colored->text(QAccessible::Description).isEmpty());
+  }
+}
+
+// The pictures are graphics of the surface, named after what they show and
+// placed where they are drawn; the heading bars are named after their caption.
+TEST(AccessibleLabelTest, PicturesAndHeadingsAreNamed) {
+  FormDriver driver;
+  QAccessibleInterface* surface = QAccessible::queryAccessibleInterface(driver.Form().Surface());
+  ASSERT_NE(surface, nullptr);
+  QStringList pictures;
+  for (int i = 0; i < surface->childCount(); ++i) {
+    QAccessibleInterface* child = surface->child(i);
+    if (child == nullptr || child->role() != QAccessible::Graphic) continue;
+    pictures << child->text(QAccessible::Name);
+    EXPECT_TRUE(driver.Form().frameGeometry().contains(child->rect())) << child->text(QAccessible::Name).toStdString();
+  }
+  ASSERT_EQ(pictures.size(), 8) << pictures.join(" | ").toStdString();
+  for (const char* start : {"Cylindre", "Parallélépipède", "Sphère", "Pyramide", "Dégraissage",
+                            "Électrolyse : alimentation réglable, pièce à l'anode",
+                            "Coloration", "Fixation"}) {
+    SCOPED_TRACE(start);
+    const QRegularExpression starts("^" + QRegularExpression::escape(QString::fromUtf8(start)));
+    EXPECT_EQ(pictures.filter(starts).size(), 1);
+  }
+  const struct {
+    const char* panel;
+    const char* name;
+  } headings[] = {{"Panel7", "Le calcul de la surface totale à anodiser"},
+                  {"Panel1", "Les étapes de l'anodisation de l'aluminium"}};
+  for (const auto& heading : headings) {
+    SCOPED_TRACE(heading.panel);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(driver.Control(heading.panel))->text(QAccessible::Name),
+              QString::fromUtf8(heading.name));
+  }
+}
 
 // The drawn labels are static texts of the window's surface.
 QAccessibleInterface* LabelByDescription(TForm1& form, const QString& description) {

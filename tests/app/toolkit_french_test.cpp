@@ -33,7 +33,8 @@ TEST(ToolkitFrenchTest, EditBoxContextMenuReadsInFrench) {
   for (const QAction* action : menu->actions()) {
     if (!action->isSeparator()) entries << Shown(action->text());
   }
-  for (const char* expected : {"Annuler", "Rétablir", "Couper", "Copier", "Coller", "Supprimer", "Tout sélectionner"}) {
+  for (const char* expected :
+       {"Annuler", "Rétablir", "Couper", "Copier", "Coller", "Supprimer", "Tout sélectionner"}) {
     SCOPED_TRACE(expected);
     EXPECT_TRUE(entries.contains(QString::fromUtf8(expected))) << entries.join(", ").toStdString();
   }
