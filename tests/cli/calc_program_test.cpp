@@ -38,7 +38,7 @@ Outcome RunProgram(const std::string& environment, const std::string& arguments,
   const std::string command = "env -u LC_ALL -u LC_NUMERIC -u LANG " + environment + " '" ANOD_CALC_PROGRAM "' " +
                               arguments + " <'" + in + "' >'" + out + "' 2>'" + err + "'";
   const int raw = std::system(command.c_str());
-  Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+  Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, stdout_path.empty() ? ReadFile(out) : "", ReadFile(err)};
   for (const std::string& path : {in, base + "out", err}) std::remove(path.c_str());
   return outcome;
 }

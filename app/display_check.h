@@ -1,0 +1,26 @@
+// Whether the window program can open its platform, checked before the
+// application object exists. Qt, when it cannot open one, aborts the
+// process (a core dump, exit 134) after an English hint about reinstalling
+// the application; the program instead says why in one French and one
+// English line and exits with 1.
+//
+//   DISPLAY unset, no Wayland       -> "Anodisation : aucun écran (DISPLAY n'est pas défini).\n"
+//                                      "Anodisation: no display (DISPLAY is not set).\n"
+//   DISPLAY=:99 with no X server    -> "... l'écran DISPLAY=:99 ne répond pas ...\n..."
+//   QT_QPA_PLATFORM=nosuch          -> "... plate-forme graphique « nosuch » introuvable ...\n..."
+//   a running X server, offscreen   -> "" (nothing to say)
+//
+// The platform is the one Qt would choose: "-platform NAME" among the
+// arguments, else QT_QPA_PLATFORM (its first choice, options dropped), else
+// X11 unless WAYLAND_DISPLAY is set. The X11 display is tried with the same
+// library Qt's X11 platform uses; other platforms are only checked to exist.
+#pragma once
+
+#include <string>
+
+namespace anod {
+
+// UTF-8, two lines each ending in "\n"; empty when the platform can open.
+std::string PlatformProblem(int argc, char** argv);
+
+}  // namespace anod
