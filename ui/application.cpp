@@ -1,5 +1,6 @@
 #include "ui/application.h"
 
+#include "platform/qt/handler_guard.h"
 #include "platform/qt/qt_text.h"
 #include "platform/executable_path.h"
 #include "platform/locale.h"
@@ -12,9 +13,14 @@ TApplication::TApplication(int& argc, char** argv, const std::string& executable
     : QApplication(argc, argv), title_(ApplicationTitleFromPath(executable_path)) {
   setApplicationName(FromCp1252(title_));
   setDesktopFileName(QStringLiteral("anodisation"));
+  SetHandlerFailureSink(&ReportFailure);
 }
 
+TApplication::~TApplication() { SetHandlerFailureSink(nullptr); }
+
 bool TApplication::notify(QObject* receiver, QEvent* event) {
+  // Our handlers catch their own failures (handler_guard.h); this catch is
+  // the last resort for whatever still escapes.
   try {
     return QApplication::notify(receiver, event);
   } catch (...) {
@@ -24,7 +30,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 bool TApplication::event(QEvent* event) {
-  if (event->type() == QEvent::LocaleChange) RereadLocaleDecimalMark();
+  if (event->type() == QEvent::LocaleChange) GuardHandler(this, [] { RereadLocaleDecimalMark(); });
   return QApplication::event(event);
 }
 

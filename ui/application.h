@@ -1,10 +1,11 @@
 // The application object: one for the whole run, created first thing.
 //
 // It holds the application title (derived from the executable's path, see
-// application_title.h), the optional failure hook, and the one catch around
-// the dispatch of every event: notify() never lets a thrown object cross
-// Qt's event loop; whatever escapes an event's handling goes to
-// ReportFailure and the loop goes on with the next event.
+// application_title.h), the optional failure hook, and the last-resort catch
+// around the dispatch of every event: our own handlers catch their failures
+// before they reach Qt's frames and hand them to ReportFailure; whatever
+// still escapes an event's handling is caught by notify(), goes to
+// ReportFailure too, and the loop goes on with the next event.
 //
 // It also re-reads the user's decimal mark when the desktop announces a
 // locale change (QEvent::LocaleChange sent to the application).
@@ -31,7 +32,10 @@ class TApplication : public QApplication {
   // application name (the X11 window class) becomes the title too; the
   // application display name stays unset, so that Qt appends nothing to the
   // main window's title bar.
+  // It installs ReportFailure as the handler-failure sink (handler_guard.h)
+  // for its lifetime.
   TApplication(int& argc, char** argv, const std::string& executable_path);
+  ~TApplication() override;
 
   // Windows-1252, for instance "anodisation".
   const std::string& Title() const { return title_; }

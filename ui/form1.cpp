@@ -15,6 +15,7 @@
 #include "platform/qt/qt_text.h"
 #include "pictures/stored_value.h"
 #include "platform/qt/fonts.h"
+#include "platform/qt/handler_guard.h"
 #include "platform/qt/qt_canvas.h"
 #include "ui/control_kinds.h"
 #include "ui/description_reader.h"
@@ -48,12 +49,14 @@ void FormSurface::SetColor(TColor color) {
 }
 
 void FormSurface::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
-  QtCanvas canvas(painter);
-  const QRect r = event->rect();
-  const Rect dirty = Rect::FromBounds(r.x(), r.y(), r.width(), r.height());
-  canvas.FillRect(dirty, color_);
-  PaintDrawn(canvas, dirty);
+  GuardHandler(this, [&] {
+    QPainter painter(this);
+    QtCanvas canvas(painter);
+    const QRect r = event->rect();
+    const Rect dirty = Rect::FromBounds(r.x(), r.y(), r.width(), r.height());
+    canvas.FillRect(dirty, color_);
+    PaintDrawn(canvas, dirty);
+  });
 }
 
 // --- TForm1 -------------------------------------------------------------------
@@ -217,23 +220,25 @@ bool TForm1::MoveFocusInTabOrder(QWidget* from, bool forward) {
 bool TForm1::focusNextPrevChild(bool next) { return MoveFocusToNextTabStop(next); }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget != nullptr && (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0) {
-      switch (key->key()) {
-        case Qt::Key_Left:
-        case Qt::Key_Up:
-          return MoveFocusInTabOrder(widget, false);
-        case Qt::Key_Right:
-        case Qt::Key_Down:
-          return MoveFocusInTabOrder(widget, true);
-        default:
-          break;
+  return GuardHandler(watched, true, [&] {
+    if (event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      auto* widget = qobject_cast<QWidget*>(watched);
+      if (widget != nullptr && (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0) {
+        switch (key->key()) {
+          case Qt::Key_Left:
+          case Qt::Key_Up:
+            return MoveFocusInTabOrder(widget, false);
+          case Qt::Key_Right:
+          case Qt::Key_Down:
+            return MoveFocusInTabOrder(widget, true);
+          default:
+            break;
+        }
       }
     }
-  }
-  return QWidget::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
+  });
 }
 
 void TForm1::AddEntry(ControlEntry entry) {

@@ -6,6 +6,7 @@
 
 #include "platform/qt/qt_text.h"
 #include "platform/qt/fonts.h"
+#include "platform/qt/handler_guard.h"
 #include "platform/qt/qt_canvas.h"
 #include "ui/property_values.h"
 #include "ui/read_messages.h"
@@ -107,10 +108,12 @@ void TEdit::ScaleFont(int num, int den) {
 }
 
 void TEdit::paintEvent(QPaintEvent* event) {
-  QLineEdit::paintEvent(event);
-  QPainter painter(this);
-  QtCanvas canvas(painter);
-  PaintSunkenClientEdge(canvas, SizeOf(*this));
+  GuardHandler(this, [&] {
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    QtCanvas canvas(painter);
+    PaintSunkenClientEdge(canvas, SizeOf(*this));
+  });
 }
 
 // --- TButton ----------------------------------------------------------------
@@ -118,7 +121,7 @@ void TEdit::paintEvent(QPaintEvent* event) {
 TButton::TButton(QWidget* parent) : QAbstractButton(parent) {
   setFocusPolicy(Qt::StrongFocus);
   connect(this, &QAbstractButton::clicked, this, [this] {
-    if (on_click_) on_click_();
+    if (on_click_) GuardHandler(this, on_click_);
   });
 }
 
@@ -141,20 +144,24 @@ bool TButton::ApplyProperty(std::string_view path, const Value& value) {
 void TButton::ScaleFont(int num, int den) { ScaleFontSpec(look_.font, num, den); }
 
 void TButton::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  QtCanvas canvas(painter);
-  PushButtonLook look = look_;
-  look.pressed = isDown();
-  look.focused = hasFocus();
-  PaintPushButton(canvas, SizeOf(*this), look);
+  GuardHandler(this, [&] {
+    QPainter painter(this);
+    QtCanvas canvas(painter);
+    PushButtonLook look = look_;
+    look.pressed = isDown();
+    look.focused = hasFocus();
+    PaintPushButton(canvas, SizeOf(*this), look);
+  });
 }
 
 void TButton::keyPressEvent(QKeyEvent* event) {
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
-    click();
-    return;
-  }
-  QAbstractButton::keyPressEvent(event);
+  GuardHandler(this, [&] {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+      click();
+      return;
+    }
+    QAbstractButton::keyPressEvent(event);
+  });
 }
 
 // --- TStaticText ------------------------------------------------------------
@@ -181,9 +188,11 @@ bool TStaticText::ApplyProperty(std::string_view path, const Value& value) {
 void TStaticText::ScaleFont(int num, int den) { ScaleFontSpec(font_, num, den); }
 
 void TStaticText::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  QtCanvas canvas(painter);
-  PaintStaticText(canvas, SizeOf(*this), caption_, color_, font_);
+  GuardHandler(this, [&] {
+    QPainter painter(this);
+    QtCanvas canvas(painter);
+    PaintStaticText(canvas, SizeOf(*this), caption_, color_, font_);
+  });
 }
 
 // --- TPanel -----------------------------------------------------------------
@@ -237,10 +246,12 @@ void TPanel::ScaleFont(int num, int den) {
 }
 
 void TPanel::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
-  QtCanvas canvas(painter);
-  PaintPanel(canvas, SizeOf(*this), look_);
-  PaintDrawn(canvas, ToRect(event->rect()));
+  GuardHandler(this, [&] {
+    QPainter painter(this);
+    QtCanvas canvas(painter);
+    PaintPanel(canvas, SizeOf(*this), look_);
+    PaintDrawn(canvas, ToRect(event->rect()));
+  });
 }
 
 }  // namespace anod

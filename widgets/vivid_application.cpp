@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "platform/qt/handler_guard.h"
 #include "widgets/vivid_button.h"
 
 namespace anod {
@@ -90,8 +91,8 @@ TVividApplication::TVividApplication()
     // program losing activation, or a focused control being destroyed while
     // its window tears its children down, when the window's child list cannot
     // be searched) leaves every button as it was.
-    connect(app, &QApplication::focusChanged, this, [](QWidget*, QWidget* now) {
-      if (now != nullptr) ApplyFocusRule(now->window(), now);
+    connect(app, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+      if (now != nullptr) GuardHandler(this, [now] { ApplyFocusRule(now->window(), now); });
     });
     app->installEventFilter(this);
   }
@@ -147,6 +148,10 @@ void TVividApplication::ApplyFocusRule(QWidget* window, QWidget* focus) {
 }
 
 bool TVividApplication::eventFilter(QObject* watched, QEvent* event) {
+  return GuardHandler(watched, true, [&] { return FilterKey(watched, event); });
+}
+
+bool TVividApplication::FilterKey(QObject* watched, QEvent* event) {
   // Enter on a control that is no push button clicks the window's Default
   // button; Escape clicks its Cancel button. A focused push button handles
   // Enter itself.

@@ -92,6 +92,7 @@ class TVividApplication : public QObject {
 
  private:
   TVividApplication();
+  bool FilterKey(QObject* watched, QEvent* event);
   void BroadcastThemesSwitched();
 
   bool themed_drawing_allowed_ = true;

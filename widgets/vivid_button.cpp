@@ -13,6 +13,7 @@
 #include "core/failures.h"
 #include "platform/draw_text.h"
 #include "platform/qt/fonts.h"
+#include "platform/qt/handler_guard.h"
 #include "platform/qt/qt_canvas.h"
 #include "widgets/vivid_application.h"
 #include "widgets/vivid_paint.h"
@@ -275,7 +276,7 @@ void TVividCustomButton::MouseLeft() {
 
 void TVividCustomButton::OnPlatformClicked() {
   if (taking_focus_) return;
-  Guarded([this] { Click(); });
+  GuardHandler(this, [this] { Guarded([this] { Click(); }); });
 }
 
 void TVividCustomButton::Guarded(const std::function<void()>& action) {
@@ -343,16 +344,24 @@ void TVividCustomButton::RepeatTick() {
 // ----- Input -----
 
 void TVividCustomButton::enterEvent(QEnterEvent* event) {
-  QPushButton::enterEvent(event);
-  PointerOver(true);
+  GuardHandler(this, [&] {
+    QPushButton::enterEvent(event);
+    PointerOver(true);
+  });
 }
 
 void TVividCustomButton::leaveEvent(QEvent* event) {
-  QPushButton::leaveEvent(event);
-  PointerOver(false);
+  GuardHandler(this, [&] {
+    QPushButton::leaveEvent(event);
+    PointerOver(false);
+  });
 }
 
 void TVividCustomButton::mousePressEvent(QMouseEvent* event) {
+  GuardHandler(this, [&] { Press(event); });
+}
+
+void TVividCustomButton::Press(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && !hasFocus() && (focusPolicy() & Qt::ClickFocus) != 0) {
     taking_focus_ = true;
     setFocus(Qt::MouseFocusReason);
@@ -372,62 +381,74 @@ void TVividCustomButton::mousePressEvent(QMouseEvent* event) {
 }
 
 void TVividCustomButton::mouseReleaseEvent(QMouseEvent* event) {
-  QPushButton::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton && repeated_click_) StopRepeatTimer();
+  GuardHandler(this, [&] {
+    QPushButton::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && repeated_click_) StopRepeatTimer();
+  });
 }
 
 void TVividCustomButton::mouseDoubleClickEvent(QMouseEvent* event) {
   // A second press: two quick clicks make two clicks.
-  mousePressEvent(event);
+  GuardHandler(this, [&] { Press(event); });
 }
 
 void TVividCustomButton::mouseMoveEvent(QMouseEvent* event) {
-  // While the button holds the mouse it alone hears of the pointer leaving
-  // and coming back.
-  if ((event->buttons() & Qt::LeftButton) != 0) PointerOver(rect().contains(event->position().toPoint()));
-  QPushButton::mouseMoveEvent(event);
+  GuardHandler(this, [&] {
+    // While the button holds the mouse it alone hears of the pointer leaving
+    // and coming back.
+    if ((event->buttons() & Qt::LeftButton) != 0) PointerOver(rect().contains(event->position().toPoint()));
+    QPushButton::mouseMoveEvent(event);
+  });
 }
 
 void TVividCustomButton::keyPressEvent(QKeyEvent* event) {
-  const int key = event->key();
-  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && is_active_ && !event->isAutoRepeat()) {
-    Guarded([this] { Click(); });
-    event->accept();
-    return;
-  }
-  QPushButton::keyPressEvent(event);
+  GuardHandler(this, [&] {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && is_active_ && !event->isAutoRepeat()) {
+      Guarded([this] { Click(); });
+      event->accept();
+      return;
+    }
+    QPushButton::keyPressEvent(event);
+  });
 }
 
 void TVividCustomButton::changeEvent(QEvent* event) {
-  QPushButton::changeEvent(event);
-  switch (event->type()) {
-    case QEvent::EnabledChange:
-      RequestRepaint(Repaint::Invalidate);
-      break;
-    case QEvent::ParentChange:
-      if (parent_color_ || parent_font_) RequestRepaint(Repaint::Invalidate);
-      break;
-    default:
-      break;
-  }
+  GuardHandler(this, [&] {
+    QPushButton::changeEvent(event);
+    switch (event->type()) {
+      case QEvent::EnabledChange:
+        RequestRepaint(Repaint::Invalidate);
+        break;
+      case QEvent::ParentChange:
+        if (parent_color_ || parent_font_) RequestRepaint(Repaint::Invalidate);
+        break;
+      default:
+        break;
+    }
+  });
 }
 
 bool TVividCustomButton::event(QEvent* event) {
-  if (event->type() == QEvent::ThemeChange) {
-    TVividApplication::Instance().ThemeManager().CloseAll();
-    QPushButton::event(event);
-    RepaintIfReady();
-    return true;
-  }
-  return QPushButton::event(event);
+  return GuardHandler(this, false, [&] {
+    if (event->type() == QEvent::ThemeChange) {
+      TVividApplication::Instance().ThemeManager().CloseAll();
+      QPushButton::event(event);
+      RepaintIfReady();
+      return true;
+    }
+    return QPushButton::event(event);
+  });
 }
 
 // ----- Painting -----
 
 void TVividCustomButton::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  QtCanvas canvas(painter, 32);
-  DrawItem(canvas, isDown(), hasFocus());
+  GuardHandler(this, [&] {
+    QPainter painter(this);
+    QtCanvas canvas(painter, 32);
+    DrawItem(canvas, isDown(), hasFocus());
+  });
 }
 
 void TVividCustomButton::DrawItem(Canvas& canvas, bool selected, bool focused) {

@@ -200,6 +200,8 @@ class TVividCustomButton : public QPushButton {
   void RequestRepaint(Repaint how);
   void RepaintForPointer();
   void PointerOver(bool inside);
+  // A press or the second press of a double click.
+  void Press(QMouseEvent* event);
   void MouseEntered();
   void MouseLeft();
   void ContentChanged(const void* sender);

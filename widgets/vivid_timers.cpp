@@ -5,6 +5,7 @@
 #include <map>
 
 #include "core/failures.h"
+#include "platform/qt/handler_guard.h"
 
 namespace anod {
 namespace {
@@ -15,7 +16,8 @@ class QtTimerService final : public TimerService {
   int Start(int interval_ms, std::function<void()> tick) override {
     auto timer = std::make_unique<QTimer>();
     timer->setInterval(std::max(0, interval_ms));
-    QObject::connect(timer.get(), &QTimer::timeout, timer.get(), std::move(tick));
+    QObject::connect(timer.get(), &QTimer::timeout, timer.get(),
+                     [owner = timer.get(), tick = std::move(tick)] { GuardHandler(owner, tick); });
     timer->start();
     if (!timer->isActive() || timer->timerId() < 0) return 0;
     const int id = ++last_id_;

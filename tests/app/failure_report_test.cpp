@@ -16,6 +16,7 @@
 #include "box_answerer.h"
 #include "core/failure_map.h"
 #include "core/float_environment.h"
+#include "platform/qt/handler_guard.h"
 #include "ui/application.h"
 
 namespace anod {
@@ -71,8 +72,10 @@ class ThrowingWidget : public QWidget {
 
  protected:
   void mousePressEvent(QMouseEvent*) override {
-    grabMouse();
-    if (on_press) on_press();
+    GuardHandler(this, [this] {
+      grabMouse();
+      if (on_press) on_press();
+    });
   }
 };
 
@@ -87,8 +90,8 @@ struct DispatchCase {
 
 class EventDispatchTest : public testing::TestWithParam<DispatchCase> {};
 
-// The failure leaves the mouse handler through TApplication::notify, which
-// reports it and lets the program go on.
+// The failure is caught at the mouse handler's guard, reported, and the
+// program goes on.
 TEST_P(EventDispatchTest, ReportsWhatEscapesAnEventAndGoesOn) {
   const DispatchCase& row = GetParam();
   ThrowingWidget widget(row.thrower);
