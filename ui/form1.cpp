@@ -21,7 +21,7 @@
 #include "ui/description_reader.h"
 #include "ui/property_values.h"
 #include "ui/read_messages.h"
-#include "widgets/vivid_button.h"
+#include "widgets/qt/vivid_button.h"
 
 namespace anod {
 

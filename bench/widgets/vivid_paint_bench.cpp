@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "platform/qt/qt_canvas.h"
-#include "widgets/vivid_button.h"
+#include "widgets/qt/vivid_button.h"
 #include "widgets/vivid_paint.h"
 
 namespace anod {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/qt/qt_canvas.h"
-#include "widgets/vivid_button.h"
+#include "widgets/qt/vivid_button.h"
 
 namespace anod {
 namespace {
