@@ -253,7 +253,10 @@ void TForm1::AddEntry(ControlEntry entry) {
 }
 
 void TForm1::FinishBuilding(const ScalePlan& plan) {
-  if (plan.window_font_height != font_.height) font_.height = plan.window_font_height;
+  if (plan.window_font_height != font_.height) {
+    font_.height = plan.window_font_height;
+    surface_->setFont(ToQFont(font_));
+  }
   for (ControlEntry& entry : controls_) {
     if (auto* panel = dynamic_cast<TPanel*>(entry.widget)) panel->SetParentFont(font_);
   }
@@ -344,7 +347,13 @@ class FormBuilder final : public DescriptionSink {
   }
 
   void EndProperties() override {
-    if (current_ != nullptr) current_->target->Loaded();
+    if (current_ != nullptr) {
+      current_->target->Loaded();
+    } else if (form_ && stack_.size() == 1) {
+      // The surface takes the window's font before any child exists, so no
+      // child ever resolves (and loads) the toolkit's default face.
+      form_->Surface()->setFont(ToQFont(form_->font_));
+    }
   }
 
   void EndObject() override {
