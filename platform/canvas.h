@@ -6,7 +6,7 @@
 // state. Frames, 3-D edges, focus rectangles and text layout are free
 // functions over these primitives (platform/edges.h, platform/draw_text.h), so
 // every drawing rule can be checked on an image, and the Qt implementation
-// (platform/qt_canvas.h) is the only code that touches QPainter.
+// (platform/qt/qt_canvas.h) is the only code that touches QPainter.
 //
 // Coordinates are device pixels relative to the current origin; rectangles
 // exclude their right and bottom edges. Nothing is antialiased except glyphs.
@@ -25,7 +25,7 @@
 namespace anod {
 
 // A font as the window description asks for it. The platform maps the face
-// name to an installed face (platform/fonts.h).
+// name to an installed face (platform/qt/fonts.h).
 struct FontSpec {
   std::string name = "MS Sans Serif";
   // Negative: the character height in pixels, internal leading excluded (the
@@ -91,7 +91,7 @@ class Canvas {
   // Draws a single-line run whose character cell starts at (x, y) (the top of
   // the cell, not the baseline), without background. A non-zero angle in
   // degrees turns the run counter-clockwise around (x, y).
-  virtual void TextOut(int x, int y, std::string_view text, TColor color, int angle_degrees = 0) = 0;
+  virtual void DrawTextRun(int x, int y, std::string_view text, TColor color, int angle_degrees = 0) = 0;
   // Strokes the outline of the run's glyphs with a pen of the given width.
   virtual void StrokeText(int x, int y, std::string_view text, TColor color, int pen_width) = 0;
 

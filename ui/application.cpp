@@ -1,7 +1,7 @@
 #include "ui/application.h"
 
-#include "platform/handler_guard.h"
-#include "platform/qt_text.h"
+#include "platform/qt/handler_guard.h"
+#include "platform/qt/qt_text.h"
 #include "platform/executable_path.h"
 #include "platform/locale.h"
 #include "ui/application_title.h"

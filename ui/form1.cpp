@@ -12,17 +12,17 @@
 #include <algorithm>
 
 #include "core/codepage.h"
-#include "platform/qt_text.h"
+#include "platform/qt/qt_text.h"
 #include "pictures/stored_value.h"
-#include "platform/fonts.h"
-#include "platform/handler_guard.h"
-#include "platform/qt_canvas.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/handler_guard.h"
+#include "platform/qt/qt_canvas.h"
 #include "ui/control_kinds.h"
 #include "ui/description_reader.h"
 #include "ui/first_placement.h"
 #include "ui/property_values.h"
 #include "ui/read_messages.h"
-#include "widgets/vivid_button.h"
+#include "widgets/qt/vivid_button.h"
 
 namespace anod {
 
@@ -276,7 +276,10 @@ void TForm1::AddEntry(ControlEntry entry) {
 }
 
 void TForm1::FinishBuilding(const ScalePlan& plan) {
-  if (plan.window_font_height != font_.height) font_.height = plan.window_font_height;
+  if (plan.window_font_height != font_.height) {
+    font_.height = plan.window_font_height;
+    surface_->setFont(ToQFont(font_));
+  }
   for (ControlEntry& entry : controls_) {
     if (auto* panel = dynamic_cast<TPanel*>(entry.widget)) panel->SetParentFont(font_);
   }
@@ -367,7 +370,13 @@ class FormBuilder final : public DescriptionSink {
   }
 
   void EndProperties() override {
-    if (current_ != nullptr) current_->target->Loaded();
+    if (current_ != nullptr) {
+      current_->target->Loaded();
+    } else if (form_ && stack_.size() == 1) {
+      // The surface takes the window's font before any child exists, so no
+      // child ever resolves (and loads) the toolkit's default face.
+      form_->Surface()->setFont(ToQFont(form_->font_));
+    }
   }
 
   void EndObject() override {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "ui/form1.h"
-#include "widgets/vivid_button.h"
+#include "widgets/qt/vivid_button.h"
 
 namespace anod {
 

@@ -4,10 +4,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "platform/qt_text.h"
-#include "platform/fonts.h"
-#include "platform/handler_guard.h"
-#include "platform/qt_canvas.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/handler_guard.h"
+#include "platform/qt/qt_canvas.h"
 #include "ui/property_values.h"
 #include "ui/read_messages.h"
 
@@ -87,11 +87,9 @@ void TEdit::ApplyLook() {
 }
 
 bool TEdit::ApplyProperty(std::string_view path, const Value& value) {
-  if (ApplyFontProperty(font_, path, value)) {
-    ApplyLook();
-  } else if (path == "Color") {
+  if (ApplyFontProperty(font_, path, value)) return true;
+  if (path == "Color") {
     color_ = ColorValue(value);
-    ApplyLook();
   } else if (path == "Text") {
     setText(FromCp1252(TextValue(value)));
   } else if (path == "BorderStyle") {
@@ -101,6 +99,8 @@ bool TEdit::ApplyProperty(std::string_view path, const Value& value) {
   }
   return true;
 }
+
+void TEdit::Loaded() { ApplyLook(); }
 
 void TEdit::ScaleFont(int num, int den) {
   ScaleFontSpec(font_, num, den);

@@ -57,7 +57,10 @@ class TEdit final : public QLineEdit, public PropertyTarget {
   Q_OBJECT
  public:
   explicit TEdit(QWidget* parent);
+  // Font and colour properties are stored as they are read; the look is
+  // applied once, when the last of them has been read.
   bool ApplyProperty(std::string_view path, const Value& value) override;
+  void Loaded() override;
   void ScaleFont(int num, int den) override;
   const FontSpec& DescribedFont() const { return font_; }
   TColor Color() const { return color_; }

@@ -1,13 +1,8 @@
 #include "widgets/vivid_application.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QKeyEvent>
-#include <QPushButton>
 #include <algorithm>
 
-#include "platform/handler_guard.h"
-#include "widgets/vivid_button.h"
+#include "widgets/vivid_button_model.h"
 
 namespace anod {
 namespace {
@@ -17,34 +12,17 @@ constexpr std::string_view kThemeClassNames[kThemeClassCount] = {
     "PROGRESS", "REBAR",   "SCROLLBAR", "SPIN",   "STARTPANEL",  "STATUS",  "TAB",        "TASKBAND", "TASKBAR",
     "TOOLBAR", "TOOLTIP",  "TRACKBAR",  "TRAYNOTIFY", "TREEVIEW", "WINDOW", "GLOBALS"};
 
-// The Default property of a standard push button, kept aside the first time
-// the focus rule shows it active (QPushButton's own default flag then
-// carries the active look).
-constexpr const char* kDefaultProperty = "anodDefault";
+// Where no toolkit gives timers, none can start.
+class NoTimers final : public TimerService {
+ public:
+  int Start(int, std::function<void()>) override { return 0; }
+  void SetInterval(int, int) override {}
+  void Stop(int) override {}
+};
 
-bool IsDefaultButton(QPushButton* button) {
-  if (auto* vivid = qobject_cast<TVividCustomButton*>(button)) return vivid->Default();
-  const QVariant stored = button->property(kDefaultProperty);
-  return stored.isValid() ? stored.toBool() : button->isDefault();
-}
-
-void ShowActive(QPushButton* button, bool active) {
-  if (auto* vivid = qobject_cast<TVividCustomButton*>(button)) {
-    vivid->SetIsActive(active);
-    return;
-  }
-  // Dialogs run this rule themselves.
-  if (qobject_cast<QDialog*>(button->window()) != nullptr) return;
-  if (!button->property(kDefaultProperty).isValid()) button->setProperty(kDefaultProperty, button->isDefault());
-  if (button->isDefault() != active) button->setDefault(active);
-}
-
-void ClickButton(QPushButton* button) {
-  if (auto* vivid = qobject_cast<TVividCustomButton*>(button)) {
-    TVividCustomButton::Guarded([vivid] { vivid->Click(); });
-  } else {
-    button->click();
-  }
+TimerService& NoPlatformTimers() {
+  static NoTimers none;
+  return none;
 }
 
 }  // namespace
@@ -85,18 +63,10 @@ TVividApplication& TVividApplication::Instance() {
 }
 
 TVividApplication::TVividApplication()
-    : themes_(PlatformThemeService()), timers_(&QtTimers()), pool_(std::make_unique<TVividTimerPool>(*timers_)) {
-  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
-    // Only a move of the focus to a control counts. Focus going nowhere (the
-    // program losing activation, or a focused control being destroyed while
-    // its window tears its children down, when the window's child list cannot
-    // be searched) leaves every button as it was.
-    connect(app, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-      if (now != nullptr) GuardHandler(this, [now] { ApplyFocusRule(now->window(), now); });
-    });
-    app->installEventFilter(this);
-  }
-}
+    : themes_(PlatformThemeService()),
+      platform_timers_(&NoPlatformTimers()),
+      timers_(platform_timers_),
+      pool_(std::make_unique<TVividTimerPool>(*timers_)) {}
 
 void TVividApplication::SetThemedDrawingAllowed(bool allowed) {
   if (allowed == themed_drawing_allowed_) return;
@@ -122,57 +92,33 @@ void TVividApplication::ThemeChanged() {
 }
 
 void TVividApplication::SetTimerService(TimerService* service) {
-  TimerService* next = service != nullptr ? service : &QtTimers();
+  TimerService* next = service != nullptr ? service : platform_timers_;
   if (next == timers_ || pool_->Count() != 0) return;
   timers_ = next;
   pool_ = std::make_unique<TVividTimerPool>(*timers_);
 }
 
-void TVividApplication::AddButton(TVividCustomButton* button) { buttons_.push_back(button); }
+void TVividApplication::SetPlatformTimers(TimerService* service) {
+  const bool following = timers_ == platform_timers_;
+  platform_timers_ = service != nullptr ? service : &NoPlatformTimers();
+  if (following) SetTimerService(nullptr);
+}
 
-void TVividApplication::RemoveButton(TVividCustomButton* button) { std::erase(buttons_, button); }
+void TVividApplication::AddButton(TVividButtonModel* button) { buttons_.push_back(button); }
+
+void TVividApplication::RemoveButton(TVividButtonModel* button) { std::erase(buttons_, button); }
 
 void TVividApplication::BroadcastThemesSwitched() {
-  for (TVividCustomButton* b : buttons_) b->RepaintIfReady();
+  for (TVividButtonModel* b : buttons_) b->RepaintIfReady();
 }
 
-void TVividApplication::ApplyFocusRule(QWidget* window, QWidget* focus) {
-  if (window == nullptr) return;
-  auto* focused_button = qobject_cast<QPushButton*>(focus);
-  const QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
-  for (QPushButton* b : buttons) {
-    if (b->window() != window) continue;
-    const bool active = focused_button != nullptr ? b == focused_button : IsDefaultButton(b);
-    ShowActive(b, active);
+int ButtonForKey(std::span<const PushButtonKeys> buttons, bool enter) {
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    const PushButtonKeys& b = buttons[i];
+    if (!b.enabled || !b.visible) continue;
+    if (enter ? b.is_default : b.cancel) return static_cast<int>(i);
   }
-}
-
-bool TVividApplication::eventFilter(QObject* watched, QEvent* event) {
-  return GuardHandler(watched, true, [&] { return FilterKey(watched, event); });
-}
-
-bool TVividApplication::FilterKey(QObject* watched, QEvent* event) {
-  // Enter on a control that is no push button clicks the window's Default
-  // button; Escape clicks its Cancel button. A focused push button handles
-  // Enter itself.
-  if (event->type() != QEvent::KeyPress) return false;
-  auto* widget = qobject_cast<QWidget*>(watched);
-  if (widget == nullptr || widget != QApplication::focusWidget() || qobject_cast<QPushButton*>(widget) != nullptr) {
-    return false;
-  }
-  const int key = static_cast<QKeyEvent*>(event)->key();
-  const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-  if ((!enter && key != Qt::Key_Escape) || qobject_cast<QDialog*>(widget->window()) != nullptr) return false;
-  const QList<QPushButton*> buttons = widget->window()->findChildren<QPushButton*>();
-  for (QPushButton* b : buttons) {
-    if (!b->isEnabled() || !b->isVisible()) continue;
-    auto* vivid = qobject_cast<TVividCustomButton*>(b);
-    const bool chosen = enter ? IsDefaultButton(b) : (vivid != nullptr && vivid->Cancel());
-    if (!chosen) continue;
-    ClickButton(b);
-    return true;
-  }
-  return false;
+  return -1;
 }
 
 }  // namespace anod

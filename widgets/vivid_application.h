@@ -1,6 +1,6 @@
 // The colored buttons' process-wide services: the themed-drawing switch, the
-// theme availability and its handle cache, the timer pool, and the focus rule
-// that tells every push button of a window whether it is the active one.
+// theme availability and its handle cache, the timers and their pool, the
+// failure hook, and the focus and key rules of a window's push buttons.
 //
 // Themes are usable when a theme service exists, ThemedDrawingAllowed is true
 // and the service reports an active theme (asked on every use). This
@@ -8,22 +8,20 @@
 // tests install one with SetThemeService.
 #pragma once
 
-#include <QObject>
-#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "core/failures.h"
 #include "platform/theme_service.h"
 #include "widgets/vivid_timers.h"
 
-class QWidget;
-
 namespace anod {
 
-class TVividCustomButton;
+class TVividButtonModel;
 
 // The theme classes, by index.
 enum class ThemeClass : int {
@@ -48,8 +46,7 @@ class TVividXPThemeManager {
   ThemeService* service_ = nullptr;  // the service the handles came from
 };
 
-class TVividApplication : public QObject {
-  Q_OBJECT
+class TVividApplication {
  public:
   static TVividApplication& Instance();
 
@@ -66,17 +63,14 @@ class TVividApplication : public QObject {
   // and every colored button repaints.
   void ThemeChanged();
 
-  // Timers: Qt's by default; tests install a clock of their own. Changing the
-  // service rebuilds the pool (only when no timer is registered).
+  // Timers: the toolkit's (SetPlatformTimers) by default; tests install a
+  // clock of their own, and null goes back to the toolkit's. Changing the
+  // service rebuilds the pool (only when no timer is registered). Without a
+  // toolkit every timer is refused ("Pas assez de timers disponibles").
   TimerService& Timers() const { return *timers_; }
   void SetTimerService(TimerService* service);
+  void SetPlatformTimers(TimerService* service);
   TVividTimerPool& TimerPool() { return *pool_; }
-
-  // The focus rule: every push button of `window` (standard or colored) is
-  // told that `focus` now has the keyboard focus. A button is active exactly
-  // when it is that control if that control is a push button; otherwise when
-  // it is a Default button. Runs by itself on every focus change.
-  static void ApplyFocusRule(QWidget* window, QWidget* focus);
 
   // Failures raised while a button handles input (a repeat timer the
   // platform refuses, an OnClick that fails) go to OnFailure, the program's
@@ -84,23 +78,44 @@ class TVividApplication : public QObject {
   std::function<void(const Exception&)> OnFailure;
 
   // Colored buttons register themselves for the broadcasts.
-  void AddButton(TVividCustomButton* button);
-  void RemoveButton(TVividCustomButton* button);
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  void AddButton(TVividButtonModel* button);
+  void RemoveButton(TVividButtonModel* button);
 
  private:
   TVividApplication();
-  bool FilterKey(QObject* watched, QEvent* event);
   void BroadcastThemesSwitched();
 
   bool themed_drawing_allowed_ = true;
   ThemeService* themes_;
   TVividXPThemeManager theme_manager_;
+  TimerService* platform_timers_;
   TimerService* timers_;
   std::unique_ptr<TVividTimerPool> pool_;
-  std::vector<TVividCustomButton*> buttons_;
+  std::vector<TVividButtonModel*> buttons_;
 };
+
+// The focus rule: when the keyboard focus moves to a control of a window,
+// every push button of that window (standard or colored) is told whether it
+// is the active one. It is exactly when it is that control if that control
+// is a push button; otherwise when it is a Default button.
+//
+//   FocusRuleAnswer(true, false, true)   -> false  (focus on another push button)
+//   FocusRuleAnswer(false, false, true)  -> true   (focus on an edit box: Default)
+constexpr bool FocusRuleAnswer(bool focus_is_push_button, bool is_focused, bool is_default) {
+  return focus_is_push_button ? is_focused : is_default;
+}
+
+// One push button of a window as the key rule sees it.
+struct PushButtonKeys {
+  bool is_default = false;
+  bool cancel = false;  // colored buttons only
+  bool enabled = true;
+  bool visible = true;
+};
+
+// The key rule: Enter on a control that is no push button clicks the
+// window's first enabled, visible Default button; Escape its first enabled,
+// visible Cancel button. The index of the button to click, or -1 for none.
+int ButtonForKey(std::span<const PushButtonKeys> buttons, bool enter);
 
 }  // namespace anod

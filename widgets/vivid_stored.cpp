@@ -1,7 +1,7 @@
 #include "widgets/vivid_stored.h"
 
 #include "core/failures.h"
-#include "widgets/vivid_button.h"
+#include "widgets/vivid_button_model.h"
 
 namespace anod {
 namespace {
@@ -28,7 +28,7 @@ std::optional<StoredStyle> ReadStoredStyle(std::string_view property, std::strin
   return std::nullopt;
 }
 
-bool ApplyStoredStyle(TVividCustomButton& button, std::string_view property, std::string_view value) {
+bool ApplyStoredStyle(TVividButtonModel& button, std::string_view property, std::string_view value) {
   const std::optional<StoredStyle> stored = ReadStoredStyle(property, value);
   if (!stored) return false;
   button.SetButtonStyle(stored->style);

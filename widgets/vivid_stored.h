@@ -21,7 +21,7 @@
 
 namespace anod {
 
-class TVividCustomButton;
+class TVividButtonModel;
 
 struct StoredStyle {
   TVividUserButtonStyle style = ubsWin40;
@@ -33,6 +33,6 @@ struct StoredStyle {
 std::optional<StoredStyle> ReadStoredStyle(std::string_view property, std::string_view value);
 
 // Applies an old property to a button; false when `property` is not one.
-bool ApplyStoredStyle(TVividCustomButton& button, std::string_view property, std::string_view value);
+bool ApplyStoredStyle(TVividButtonModel& button, std::string_view property, std::string_view value);
 
 }  // namespace anod

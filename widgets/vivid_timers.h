@@ -29,9 +29,6 @@ class TimerService {
   virtual void Stop(int id) = 0;
 };
 
-// Qt's timers, delivered by the event loop.
-TimerService& QtTimers();
-
 // One timer as the button sees it.
 class TVividTimer {
  public:

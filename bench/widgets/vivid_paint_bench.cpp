@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <cstdlib>
 
-#include "platform/qt_canvas.h"
-#include "widgets/vivid_button.h"
+#include "platform/qt/qt_canvas.h"
+#include "widgets/qt/vivid_button.h"
 #include "widgets/vivid_paint.h"
 
 namespace anod {

@@ -16,7 +16,7 @@
 #include "box_answerer.h"
 #include "core/failure_map.h"
 #include "core/float_environment.h"
-#include "platform/handler_guard.h"
+#include "platform/qt/handler_guard.h"
 #include "ui/application.h"
 
 namespace anod {

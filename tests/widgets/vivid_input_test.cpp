@@ -15,8 +15,6 @@
 namespace anod {
 namespace {
 
-using testing_support::ManualTimers;
-
 class InputTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -68,7 +66,7 @@ TEST_F(InputTest, PointerOnAndOffCallsEnterAndExitOnce) {
   EXPECT_EQ(exits_, 1);
   EXPECT_FALSE(button_->MouseInside());
   button_->repaint();
-  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Normal);
+  EXPECT_EQ(button_->PaintState(), ButtonDrawState::Normal);
   EXPECT_EQ(clicks_, 0);
 }
 
@@ -78,10 +76,10 @@ TEST_F(InputTest, PressGivesFocusAndPaintsPressed) {
   EXPECT_TRUE(button_->hasFocus());
   EXPECT_TRUE(button_->IsActive());
   button_->repaint();
-  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Pressed);
+  EXPECT_EQ(button_->PaintState(), ButtonDrawState::Pressed);
   QTest::mouseRelease(button_, Qt::LeftButton, {}, Inside());
   button_->repaint();
-  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Hot);
+  EXPECT_EQ(button_->PaintState(), ButtonDrawState::Hot);
   EXPECT_EQ(clicks_, 1);
 }
 
@@ -92,7 +90,7 @@ TEST_F(InputTest, PressDragOffAndReleaseGivesNoClick) {
   EXPECT_FALSE(button_->isDown());
   EXPECT_FALSE(button_->MouseInside());  // the pressed button alone heard the leave
   button_->repaint();
-  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Normal);
+  EXPECT_EQ(button_->PaintState(), ButtonDrawState::Normal);
   QTest::mouseRelease(button_, Qt::LeftButton, {}, Outside());
   EXPECT_EQ(clicks_, 0);
   EXPECT_EQ(exits_, 1);
@@ -106,7 +104,7 @@ TEST_F(InputTest, DragBackInBeforeReleaseGivesOneClick) {
   EXPECT_TRUE(button_->isDown());
   EXPECT_TRUE(button_->MouseInside());
   button_->repaint();
-  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Pressed);
+  EXPECT_EQ(button_->PaintState(), ButtonDrawState::Pressed);
   QTest::mouseRelease(button_, Qt::LeftButton, {}, Inside());
   EXPECT_EQ(clicks_, 1);
 }
@@ -141,7 +139,7 @@ TEST_F(InputTest, SpaceClicksOnRelease) {
   EXPECT_EQ(clicks_, 0);
   EXPECT_TRUE(button_->isDown());
   button_->repaint();
-  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Pressed);
+  EXPECT_EQ(button_->PaintState(), ButtonDrawState::Pressed);
   QTest::keyRelease(button_, Qt::Key_Space);
   EXPECT_EQ(clicks_, 1);
 }
@@ -160,7 +158,7 @@ TEST_F(InputTest, LeavingFocusMakesItInactive) {
 TEST_F(InputTest, DisabledButtonPaintedDisabledDoesNotCallEnter) {
   button_->SetEnabled(false);
   button_->repaint();
-  ASSERT_EQ(button_->DrawState(), ButtonDrawState::Disabled);
+  ASSERT_EQ(button_->PaintState(), ButtonDrawState::Disabled);
   testing_support::SendEnter(*button_);
   EXPECT_EQ(enters_, 0);
   EXPECT_TRUE(button_->MouseInside());
@@ -174,83 +172,9 @@ TEST_F(InputTest, HotButtonDoesNotCallEnterAgain) {
   testing_support::SendEnter(*button_);
   button_->repaint();  // painted Hot
   testing_support::SendLeave(*button_);
-  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Normal);  // leave resets it
+  EXPECT_EQ(button_->PaintState(), ButtonDrawState::Normal);  // leave resets it
   testing_support::SendEnter(*button_);
   EXPECT_EQ(enters_, 2);
-}
-
-struct RepeatRow {
-  const char* name;
-  bool global_timer;
-  friend void PrintTo(const RepeatRow& row, std::ostream* os) { *os << row.name; }
-};
-
-class RepeatInputTest : public InputTest, public testing::WithParamInterface<RepeatRow> {
- protected:
-  void SetUp() override {
-    TVividApplication::Instance().SetTimerService(&clock_);
-    InputTest::SetUp();
-    button_->SetRepeatedClick(true);
-    button_->SetUseGlobalTimer(GetParam().global_timer);
-    button_->OnClick = [this] { click_times_.push_back(clock_.now); };
-  }
-  ManualTimers clock_;
-  std::vector<int> click_times_;
-};
-
-TEST_P(RepeatInputTest, HoldingOneSecondClicksEveryIntervalAfterTheDelay) {
-  MoveTo(Inside());
-  QTest::mousePress(button_, Qt::LeftButton, {}, Inside());
-  ASSERT_NE(button_->RepeatTimer(), nullptr);
-  clock_.Advance(1000);
-  QTest::mouseRelease(button_, Qt::LeftButton, {}, Inside());
-  EXPECT_EQ(click_times_, (std::vector<int>{500, 600, 700, 800, 900, 1000, 1000}));
-  EXPECT_EQ(button_->RepeatTimer(), nullptr);
-  EXPECT_EQ(clock_.Running(), 0);
-}
-
-TEST_P(RepeatInputTest, TicksOutsideTheButtonDoNothing) {
-  MoveTo(Inside());
-  QTest::mousePress(button_, Qt::LeftButton, {}, Inside());
-  MoveTo(Outside());
-  clock_.Advance(700);
-  EXPECT_TRUE(click_times_.empty());
-  MoveTo(Inside());
-  clock_.Advance(100);  // the interval is still the delay: the next tick is due at 1000
-  QTest::mouseRelease(button_, Qt::LeftButton, {}, Inside());
-  ASSERT_EQ(click_times_.size(), 1u);  // the release click only
-  EXPECT_EQ(click_times_[0], 800);
-}
-
-TEST_P(RepeatInputTest, HidingStopsTheTimer) {
-  MoveTo(Inside());
-  QTest::mousePress(button_, Qt::LeftButton, {}, Inside());
-  button_->setVisible(false);
-  EXPECT_EQ(button_->RepeatTimer(), nullptr);
-  EXPECT_FALSE(button_->MouseInside());
-  clock_.Advance(1000);
-  EXPECT_TRUE(click_times_.empty());
-  QTest::mouseRelease(button_, Qt::LeftButton, {}, Inside());  // Qt Test keeps the button state
-}
-
-INSTANTIATE_TEST_SUITE_P(Timers, RepeatInputTest,
-                         testing::Values(RepeatRow{"OwnTimer", false}, RepeatRow{"GlobalPool", true}),
-                         [](const testing::TestParamInfo<RepeatRow>& info) { return info.param.name; });
-
-TEST_F(InputTest, RefusedRepeatTimerIsReportedAndThePressStands) {
-  ManualTimers clock;
-  clock.refuse = true;
-  TVividApplication::Instance().SetTimerService(&clock);
-  std::vector<std::string> reported;
-  TVividApplication::Instance().OnFailure = [&](const Exception& e) { reported.push_back(e.Message()); };
-  button_->SetRepeatedClick(true);
-  MoveTo(Inside());
-  QTest::mousePress(button_, Qt::LeftButton, {}, Inside());
-  EXPECT_TRUE(button_->isDown());
-  QTest::mouseRelease(button_, Qt::LeftButton, {}, Inside());
-  TVividApplication::Instance().OnFailure = nullptr;
-  EXPECT_EQ(reported, (std::vector<std::string>{"Pas assez de timers disponibles"}));
-  EXPECT_EQ(clicks_, 1);
 }
 
 TEST_F(InputTest, AFailingClickFromInputGoesToTheErrorReport) {
@@ -319,7 +243,7 @@ TEST_P(DropDownTest, OpensTheMenuAtTheStatedCorner) {
   EXPECT_TRUE(down);
   EXPECT_FALSE(button_->DroppingDown());
   EXPECT_FALSE(button_->isDown());
-  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Normal);
+  EXPECT_EQ(button_->PaintState(), ButtonDrawState::Normal);
   EXPECT_TRUE(button_->hasFocus());
 }
 

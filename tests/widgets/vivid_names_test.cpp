@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "core/failures.h"
-#include "widgets/vivid_button.h"
+#include "widgets/qt/vivid_button.h"
 #include "widgets/vivid_stored.h"
 
 namespace anod {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/failures.h"
-#include "tests/widgets/widget_fixtures.h"
+#include "tests/widgets/manual_timers.h"
 
 namespace anod {
 namespace {

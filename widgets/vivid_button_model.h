@@ -1,28 +1,24 @@
-// TVividButton: a push button that paints itself in one of fourteen styles,
-// with a caption in any colour and font, an optional glyph, caption effects
-// and an optional drop-down menu.
+// The colored button without its toolkit: every property, the run-time state
+// and the rules that change it, and the whole paint through a Canvas.
 //
-// It stays a platform push button: it takes the focus, is pressed by the
-// mouse or Space, holds the mouse while pressed and clicks on release over
-// it; Enter clicks it while it is the active button. Every paint goes through
-// DrawItem on a Canvas.
+// Input arrives as plain events (the pointer entering, leaving or moving, a
+// press and a release, a key, the platform's click, a timer tick) and the
+// model answers with state changes, repaint requests and clicks. What only a
+// toolkit can do (repaint, take the focus, show the menu, tell the window its
+// modal result) the model asks of the toolkit's button through the hooks at
+// the end of the class; a toolkit's button derives from the model and fills
+// them in. The platform's own push-button mechanics (pressed look while the
+// mouse is held over it, click on release, Space) stay with that button,
+// which reports the click to PlatformClicked().
 //
-//   auto* b = new TVividButton(form);
-//   b->SetButtonStyle(ubsExplorerColored);
-//   b->SetColor(clBlack);                       // ParentColor becomes false
-//   b->SetFont({"MS Sans Serif", -19, true, false, false, false, clLime});
-//   b->ButtonLayout().SetSpacing(1);
-//   b->SetCaption("Calculer la surface");
-//   b->setGeometry(16, 200, 226, 24);
-//   b->OnClick = [] { ... };
+//   button.PointerEntered();    // MouseInside, one OnMouseEnter, a repaint
+//   button.PointerMoved(false); // held and dragged off: as a leave
+//   button.PlatformClicked();   // the window's ModalResult, then OnClick
 //
 // Setters compare first and store only a change; then they repaint, or only
-// store, as each one says.
+// store, as each one says. While loading nothing repaints.
 #pragma once
 
-#include <QMenu>
-#include <QPointer>
-#include <QPushButton>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -36,11 +32,12 @@
 
 namespace anod {
 
-class TVividCustomButton : public QPushButton {
-  Q_OBJECT
+class TVividButtonModel {
  public:
-  explicit TVividCustomButton(QWidget* parent = nullptr);
-  ~TVividCustomButton() override;
+  TVividButtonModel();
+  virtual ~TVividButtonModel();
+  TVividButtonModel(const TVividButtonModel&) = delete;
+  TVividButtonModel& operator=(const TVividButtonModel&) = delete;
 
   // ----- Appearance (repaint on change) -----
   TVividUserButtonStyle ButtonStyle() const { return button_style_; }
@@ -57,15 +54,14 @@ class TVividCustomButton : public QPushButton {
   void SetFontFX(const TVividFxCaption& fx) { font_fx_.Assign(fx); }
 
   // Color: default clWindow; setting it makes ParentColor false. With
-  // ParentColor the parent's colour is used (its "anodColor" property, a
-  // TColor, or clBtnFace).
+  // ParentColor the parent's colour is used (clBtnFace without a parent).
   TColor Color() const { return parent_color_ ? ParentColorValue() : color_; }
   void SetColor(TColor color);
   bool ParentColor() const { return parent_color_; }
   void SetParentColor(bool on);
 
   // Font: any change makes ParentFont false. With ParentFont the parent's
-  // font is used (its "anodFont" property, a FontSpec, or the default font).
+  // font is used (the default font without a parent).
   FontSpec Font() const { return parent_font_ ? ParentFontValue() : font_; }
   void SetFont(const FontSpec& font);
   bool ParentFont() const { return parent_font_; }
@@ -97,11 +93,6 @@ class TVividCustomButton : public QPushButton {
   bool CtlXP() const { return ctl_xp_; }
   void SetCtlXP(bool on);
 
-  bool Enabled() const { return isEnabled(); }
-  void SetEnabled(bool on) { setEnabled(on); }
-  // Hiding clears MouseInside and stops the repeat timer first.
-  void setVisible(bool visible) override;
-
   // ----- Behaviour (only stored) -----
   bool HideHint() const { return hide_hint_; }
   void SetHideHint(bool on) { hide_hint_ = on; }
@@ -113,9 +104,6 @@ class TVividCustomButton : public QPushButton {
   void SetRepeatingInterval(std::uint16_t ms) { repeating_interval_ = ms; }
   bool UseGlobalTimer() const { return use_global_timer_; }
   void SetUseGlobalTimer(bool on) { use_global_timer_ = on; }
-
-  QMenu* DropDownMenu() const { return drop_down_menu_; }
-  void SetDropDownMenu(QMenu* menu) { drop_down_menu_ = menu; }  // cleared when the menu is destroyed
   int DropDownIndent() const { return drop_down_indent_; }
   void SetDropDownIndent(int pixels) { drop_down_indent_ = pixels; }
   bool DropDownRight() const { return drop_down_right_; }
@@ -129,8 +117,6 @@ class TVividCustomButton : public QPushButton {
   void SetCancel(bool on) { cancel_ = on; }
   int ModalResult() const { return modal_result_; }
   void SetModalResult(int result) { modal_result_ = result; }
-  bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
-  void SetTabStop(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus); }
 
   // ----- Events -----
   // A failure raised by OnClick during a click that came from input (mouse,
@@ -142,35 +128,62 @@ class TVividCustomButton : public QPushButton {
 
   // ----- Run-time state -----
   bool MouseInside() const { return mouse_inside_; }
-  ButtonDrawState DrawState() const { return draw_state_; }
+  ButtonDrawState PaintState() const { return draw_state_; }
   bool IsActive() const { return is_active_; }
   bool DroppingDown() const { return dropping_down_; }
   TVividTimer* RepeatTimer() const { return repeat_timer_.get(); }
+
+  // ----- Input, as plain events -----
+  // The pointer came over the button, or went away.
+  void PointerEntered() { PointerOver(true); }
+  void PointerLeft() { PointerOver(false); }
+  // The pointer moved while the left button is held: while the button holds
+  // the mouse it alone hears of the pointer leaving and coming back.
+  void PointerMoved(bool inside) { PointerOver(inside); }
+  // A left press (or the second press of a double click) is about to reach
+  // the platform's button. A button that can take the focus takes it first;
+  // false when the window kept the focus elsewhere, and the press is dropped.
+  bool PressStarting(bool takes_click_focus);
+  // The platform's button has been pressed / released with the left button.
+  void Pressed();
+  void Released();
+  // A key went down; true when the model took it (Enter while active clicks).
+  enum class Key { Enter, Other };
+  bool KeyPressed(Key key, bool auto_repeat);
+  // The platform's button clicked (released over it, Space).
+  void PlatformClicked();
+  // The button is being hidden: MouseInside clears and the repeat stops.
+  void Hiding();
+  void EnabledChanged() { RequestRepaint(Repaint::Invalidate); }
+  void ParentChanged();
+  // The desktop's theme changed.
+  void ThemeChanged();
 
   // ----- Operations -----
   // The click: with a drop-down menu (not open), OnClick then DropDown();
   // otherwise the window's modal result := ModalResult, then OnClick.
   virtual void Click();
-  // Opens DropDownMenu below the button (or at its right edge) and waits
-  // until it closes.
+  // Opens the drop-down menu below the button (or at its right edge) and
+  // waits until it closes.
   void DropDown();
   // Runs an action started by an event (a click, a key, a timer tick); a
   // failure it raises goes to TVividApplication::OnFailure instead of
-  // unwinding through Qt's event delivery (rethrown when none is set).
+  // unwinding through the toolkit's event delivery (rethrown when none is
+  // set).
   static void Guarded(const std::function<void()>& action);
   virtual bool SupportsThemes() const { return true; }
   // Invalidates unless the button is loading.
   void RepaintIfReady();
   virtual void RepeatTick();
-  // The focus rule's answer (TVividApplication::ApplyFocusRule); repaints
-  // at once when it changes.
+  // The focus rule's answer (FocusRuleAnswer); repaints at once when it
+  // changes.
   void SetIsActive(bool active);
 
   bool IsTransparentStyle() const;
   bool UseThemedDrawing() const;
 
   // The whole paint on `canvas`: `selected` is the pressed look, `focused`
-  // whether the button has the keyboard focus. Stores DrawState.
+  // whether the button has the keyboard focus. Stores PaintState.
   virtual void DrawItem(Canvas& canvas, bool selected, bool focused);
   // Glyph and caption inside `face`.
   virtual void DrawCaption(Canvas& canvas, const Rect& face, unsigned text_flags);
@@ -181,36 +194,49 @@ class TVividCustomButton : public QPushButton {
   void EndLoading();
   bool Loading() const { return loading_; }
 
-  QSize sizeHint() const override { return {75, 25}; }
-
  protected:
-  void paintEvent(QPaintEvent* event) override;
-  void enterEvent(QEnterEvent* event) override;
-  void leaveEvent(QEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void changeEvent(QEvent* event) override;
-  bool event(QEvent* event) override;
+  // ----- What the toolkit's button does for the model -----
+  virtual Size ClientSize() const = 0;
+  virtual bool IsEnabled() const = 0;
+  virtual bool HasFocus() const = 0;
+  // Takes the keyboard focus (the window may refuse).
+  virtual void TakeFocus() = 0;
+  virtual bool WindowIsActive() const = 0;
+  virtual bool RightToLeft() const = 0;
+  // Paint later / now.
+  virtual void Invalidate() = 0;
+  virtual void RepaintNow() = 0;
+  // The parent's colour and font; clBtnFace and the default font without one.
+  virtual TColor ParentColorValue() const = 0;
+  virtual FontSpec ParentFontValue() const = 0;
+  // Whether `font` maps to an outline face (rotated captions need one).
+  virtual bool IsOutlineFace(const FontSpec& font) const = 0;
+  // The caption changed (the platform's text carries the accelerator).
+  virtual void CaptionChanged() = 0;
+  virtual void HideHintNow() = 0;
+  // Default changed: the window's focus rule runs again.
+  virtual void DefaultChanged() = 0;
+  // The window's modal result (a dialog closes on a non-zero one).
+  virtual void SetWindowModalResult(int result) = 0;
+  virtual bool HasDropDownMenu() const = 0;
+  // Shows the menu with its corner at `corner` (button coordinates) and
+  // returns when it closed; false when the button went away meanwhile.
+  virtual bool ShowDropDownMenu(Point corner) = 0;
+  // The platform button's pressed look, and its hold on the mouse.
+  virtual void SetPressedLook(bool down) = 0;
+  virtual void ReleasePointer() = 0;
 
  private:
   enum class Repaint { Invalidate, Now };
   void RequestRepaint(Repaint how);
   void RepaintForPointer();
   void PointerOver(bool inside);
-  // A press or the second press of a double click.
-  void Press(QMouseEvent* event);
   void MouseEntered();
   void MouseLeft();
   void ContentChanged(const void* sender);
   void StartRepeatTimer();
   void StopRepeatTimer();
   void RebuildGlyphFromList();
-  void OnPlatformClicked();
-  TColor ParentColorValue() const;
-  FontSpec ParentFontValue() const;
 
   TVividUserButtonStyle button_style_ = ubsWin40;
   TVividButtonLayout layout_;
@@ -233,7 +259,6 @@ class TVividCustomButton : public QPushButton {
   std::uint16_t repeating_interval_ = 100;
   bool use_global_timer_ = false;
   bool ctl_xp_ = true;
-  QPointer<QMenu> drop_down_menu_;
   int drop_down_indent_ = 0;
   bool drop_down_right_ = false;
   bool default_ = false;
@@ -250,13 +275,4 @@ class TVividCustomButton : public QPushButton {
   std::unique_ptr<TVividTimer> repeat_timer_;
 };
 
-// The published form: no behaviour of its own.
-class TVividButton : public TVividCustomButton {
-  Q_OBJECT
- public:
-  explicit TVividButton(QWidget* parent = nullptr) : TVividCustomButton(parent) {}
-};
-
 }  // namespace anod
-
-Q_DECLARE_METATYPE(anod::FontSpec)

@@ -1,4 +1,4 @@
-#include "platform/handler_guard.h"
+#include "platform/qt/handler_guard.h"
 
 #include <atomic>
 
