@@ -91,7 +91,7 @@ class Canvas {
   // Draws a single-line run whose character cell starts at (x, y) (the top of
   // the cell, not the baseline), without background. A non-zero angle in
   // degrees turns the run counter-clockwise around (x, y).
-  virtual void TextOut(int x, int y, std::string_view text, TColor color, int angle_degrees = 0) = 0;
+  virtual void DrawTextRun(int x, int y, std::string_view text, TColor color, int angle_degrees = 0) = 0;
   // Strokes the outline of the run's glyphs with a pen of the given width.
   virtual void StrokeText(int x, int y, std::string_view text, TColor color, int pen_width) = 0;
 

@@ -78,9 +78,9 @@ void AppendWrapped(const Measurer& m, std::string_view paragraph, int width, boo
 
 std::vector<TextLine> LayoutText(Canvas& canvas, std::string_view text, int width, unsigned flags) {
   const FontMetrics metrics = canvas.Metrics();
-  const Measurer m{canvas, (flags & DT_EXPANDTABS) != 0, 8 * metrics.average_char_width};
-  const bool single = (flags & DT_SINGLELINE) != 0;
-  const bool wrap = !single && (flags & DT_WORDBREAK) != 0;
+  const Measurer m{canvas, (flags & TextFormat::ExpandTabs) != 0, 8 * metrics.average_char_width};
+  const bool single = (flags & TextFormat::SingleLine) != 0;
+  const bool wrap = !single && (flags & TextFormat::WordBreak) != 0;
 
   std::vector<std::string> raw;
   if (single) {
@@ -100,7 +100,7 @@ std::vector<TextLine> LayoutText(Canvas& canvas, std::string_view text, int widt
   lines.reserve(raw.size());
   for (const std::string& r : raw) {
     TextLine line;
-    if ((flags & DT_NOPREFIX) != 0) {
+    if ((flags & TextFormat::NoPrefix) != 0) {
       line.text = r;
     } else {
       line.text = StripPrefixes(r, &line.underline);
@@ -111,12 +111,12 @@ std::vector<TextLine> LayoutText(Canvas& canvas, std::string_view text, int widt
   return lines;
 }
 
-int DrawTextEx(Canvas& canvas, std::string_view text, Rect& rect, unsigned flags, TColor color) {
+int DrawFormattedText(Canvas& canvas, std::string_view text, Rect& rect, unsigned flags, TColor color) {
   const std::vector<TextLine> lines = LayoutText(canvas, text, rect.Width(), flags);
   const FontMetrics metrics = canvas.Metrics();
   const int height = static_cast<int>(lines.size()) * metrics.height;
 
-  if ((flags & DT_CALCRECT) != 0) {
+  if ((flags & TextFormat::CalcRect) != 0) {
     int widest = 0;
     for (const TextLine& line : lines) widest = std::max(widest, line.width);
     rect.right = rect.left + widest;
@@ -125,18 +125,18 @@ int DrawTextEx(Canvas& canvas, std::string_view text, Rect& rect, unsigned flags
   }
 
   int y = rect.top;
-  if ((flags & DT_SINGLELINE) != 0) {
-    if ((flags & DT_VCENTER) != 0) y = rect.top + (rect.Height() - height) / 2;
-    if ((flags & DT_BOTTOM) != 0) y = rect.bottom - height;
+  if ((flags & TextFormat::SingleLine) != 0) {
+    if ((flags & TextFormat::VCenter) != 0) y = rect.top + (rect.Height() - height) / 2;
+    if ((flags & TextFormat::Bottom) != 0) y = rect.bottom - height;
   }
 
   CanvasStateSaver saver(canvas);
-  if ((flags & DT_NOCLIP) == 0) canvas.IntersectClip(rect);
-  const Measurer m{canvas, (flags & DT_EXPANDTABS) != 0, 8 * metrics.average_char_width};
+  if ((flags & TextFormat::NoClip) == 0) canvas.IntersectClip(rect);
+  const Measurer m{canvas, (flags & TextFormat::ExpandTabs) != 0, 8 * metrics.average_char_width};
   for (const TextLine& line : lines) {
     int x = rect.left;
-    if ((flags & DT_CENTER) != 0) x = rect.left + (rect.Width() - line.width) / 2;
-    if ((flags & DT_RIGHT) != 0) x = rect.right - line.width;
+    if ((flags & TextFormat::Center) != 0) x = rect.left + (rect.Width() - line.width) / 2;
+    if ((flags & TextFormat::Right) != 0) x = rect.right - line.width;
 
     // Draw tab-separated runs at their stops.
     std::string_view rest = line.text;
@@ -145,7 +145,7 @@ int DrawTextEx(Canvas& canvas, std::string_view text, Rect& rect, unsigned flags
       const std::size_t tab = m.expand_tabs ? rest.find('\t') : std::string_view::npos;
       const std::string_view run = rest.substr(0, tab);
       const int run_x = x + m.Width(std::string_view(line.text).substr(0, consumed));
-      canvas.TextOut(run_x, y, run, color);
+      canvas.DrawTextRun(run_x, y, run, color);
       if (tab == std::string_view::npos) break;
       consumed += tab + 1;
       rest = rest.substr(tab + 1);

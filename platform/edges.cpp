@@ -19,13 +19,13 @@ void Draw3DRing(Canvas& canvas, const Rect& r, TColor top_left, TColor bottom_ri
 }
 
 void DrawEdge(Canvas& canvas, Rect& r, unsigned edge) {
-  const unsigned outer = edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER);
-  const unsigned inner = edge & (BDR_RAISEDINNER | BDR_SUNKENINNER);
-  if (outer == BDR_RAISEDOUTER) Draw3DRing(canvas, r, cl3DLight, cl3DDkShadow);
-  if (outer == BDR_SUNKENOUTER) Draw3DRing(canvas, r, clBtnShadow, clBtnHighlight);
+  const unsigned outer = edge & (Edge::RaisedOuter | Edge::SunkenOuter);
+  const unsigned inner = edge & (Edge::RaisedInner | Edge::SunkenInner);
+  if (outer == Edge::RaisedOuter) Draw3DRing(canvas, r, cl3DLight, cl3DDkShadow);
+  if (outer == Edge::SunkenOuter) Draw3DRing(canvas, r, clBtnShadow, clBtnHighlight);
   if (outer != 0) r = r.Inset(1);
-  if (inner == BDR_RAISEDINNER) Draw3DRing(canvas, r, clBtnHighlight, clBtnShadow);
-  if (inner == BDR_SUNKENINNER) Draw3DRing(canvas, r, cl3DDkShadow, cl3DLight);
+  if (inner == Edge::RaisedInner) Draw3DRing(canvas, r, clBtnHighlight, clBtnShadow);
+  if (inner == Edge::SunkenInner) Draw3DRing(canvas, r, cl3DDkShadow, cl3DLight);
   if (inner != 0) r = r.Inset(1);
 }
 

@@ -17,22 +17,24 @@ void FrameRect(Canvas& canvas, const Rect& r, TColor color);
 // One 3-D ring on r's outermost pixels.
 void Draw3DRing(Canvas& canvas, const Rect& r, TColor top_left, TColor bottom_right);
 
-// The platform's edge kinds, as bits that combine (EDGE_SUNKEN is the outer
+// The platform's edge kinds, as bits that combine (Edge::Sunken is the outer
 // sunken ring around the inner sunken ring).
-enum EdgeBits : unsigned {
-  BDR_RAISEDOUTER = 0x1,  // 3-D light / 3-D dark shadow
-  BDR_SUNKENOUTER = 0x2,  // shadow / highlight
-  BDR_RAISEDINNER = 0x4,  // highlight / shadow
-  BDR_SUNKENINNER = 0x8,  // 3-D dark shadow / 3-D light
-  EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER,
-  EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER,
+struct Edge {
+  enum : unsigned {
+    RaisedOuter = 0x1,  // 3-D light / 3-D dark shadow
+    SunkenOuter = 0x2,  // shadow / highlight
+    RaisedInner = 0x4,  // highlight / shadow
+    SunkenInner = 0x8,  // 3-D dark shadow / 3-D light
+    Raised = RaisedOuter | RaisedInner,
+    Sunken = SunkenOuter | SunkenInner,
+  };
 };
 
 // Draws the outer ring (if any) on r's outermost pixels and the inner ring
 // (if any) one pixel in, all four sides, and shrinks r past what was drawn:
 //
 //   Rect r{0, 0, 10, 10};
-//   DrawEdge(canvas, r, BDR_SUNKENOUTER);   // r is now {1, 1, 9, 9}
+//   DrawEdge(canvas, r, Edge::SunkenOuter);   // r is now {1, 1, 9, 9}
 void DrawEdge(Canvas& canvas, Rect& r, unsigned edge);
 
 // The dotted focus rectangle: every other pixel of r's outermost ring is

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/calculators.h"
-#include "platform/qt_text.h"
+#include "platform/qt/qt_text.h"
 #include "ui/form1.h"
 
 namespace anod {

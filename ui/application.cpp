@@ -1,6 +1,6 @@
 #include "ui/application.h"
 
-#include "platform/qt_text.h"
+#include "platform/qt/qt_text.h"
 #include "platform/executable_path.h"
 #include "platform/locale.h"
 #include "ui/application_title.h"

@@ -8,11 +8,11 @@ namespace {
 
 unsigned AlignmentFlags(TextAlignment alignment) {
   switch (alignment) {
-    case TextAlignment::LeftJustify: return DT_LEFT;
-    case TextAlignment::RightJustify: return DT_RIGHT;
-    case TextAlignment::Center: return DT_CENTER;
+    case TextAlignment::LeftJustify: return TextFormat::Left;
+    case TextAlignment::RightJustify: return TextFormat::Right;
+    case TextAlignment::Center: return TextFormat::Center;
   }
-  return DT_LEFT;
+  return TextFormat::Left;
 }
 
 }  // namespace
@@ -48,19 +48,20 @@ void PaintLabel(Canvas& canvas, Size size, const LabelLook& look) {
   const int w = size.cx, h = size.cy;
   if (!look.transparent) canvas.FillRect({0, 0, w, h}, look.color);
   canvas.SetFont(look.font);
-  unsigned flags = DT_EXPANDTABS | AlignmentFlags(look.alignment);
-  if (look.word_wrap) flags |= DT_WORDBREAK;
-  if (!look.show_accel_char) flags |= DT_NOPREFIX;
+  unsigned flags = TextFormat::ExpandTabs | AlignmentFlags(look.alignment);
+  if (look.word_wrap) flags |= TextFormat::WordBreak;
+  if (!look.show_accel_char) flags |= TextFormat::NoPrefix;
   int top = 0;
   if (look.layout != TextLayout::Top) {
     Rect measured{0, 0, w, 0};
-    const int text_height = DrawTextEx(canvas, look.caption, measured, flags | DT_CALCRECT, look.font.color);
+    const int text_height =
+        DrawFormattedText(canvas, look.caption, measured, flags | TextFormat::CalcRect, look.font.color);
     top = look.layout == TextLayout::Center ? CenteredTextTop(h, text_height) : h - text_height;
   }
   Rect text{0, top, w, h};
   CanvasStateSaver saver(canvas);
   canvas.IntersectClip({0, 0, w, h});
-  DrawTextEx(canvas, look.caption, text, flags, look.font.color);
+  DrawFormattedText(canvas, look.caption, text, flags, look.font.color);
 }
 
 Rect PanelInterior(Size size, const PanelLook& look) {
@@ -92,16 +93,19 @@ void PaintPanel(Canvas& canvas, Size size, const PanelLook& look) {
   Rect line{r.left, top, r.right, top + f};
   CanvasStateSaver saver(canvas);
   canvas.IntersectClip(r);
-  DrawTextEx(canvas, look.caption, line, DT_SINGLELINE | DT_EXPANDTABS | DT_NOCLIP | AlignmentFlags(look.alignment),
-             look.font.color);
+  DrawFormattedText(
+      canvas, look.caption, line,
+      TextFormat::SingleLine | TextFormat::ExpandTabs | TextFormat::NoClip | AlignmentFlags(look.alignment),
+      look.font.color);
 }
 
 void PaintStaticText(Canvas& canvas, Size size, const std::string& caption, TColor color, const FontSpec& font) {
   Rect r{0, 0, size.cx, size.cy};
-  DrawEdge(canvas, r, BDR_SUNKENOUTER);
+  DrawEdge(canvas, r, Edge::SunkenOuter);
   canvas.FillRect(r, color);
   canvas.SetFont(font);
-  DrawTextEx(canvas, caption, r, DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS, font.color);
+  DrawFormattedText(canvas, caption, r, TextFormat::Center | TextFormat::WordBreak | TextFormat::ExpandTabs,
+                    font.color);
 }
 
 void PaintPushButton(Canvas& canvas, Size size, const PushButtonLook& look) {
@@ -126,14 +130,16 @@ void PaintPushButton(Canvas& canvas, Size size, const PushButtonLook& look) {
   {
     CanvasStateSaver saver(canvas);
     canvas.IntersectClip(r);
-    DrawTextEx(canvas, look.caption, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP, look.font.color);
+    DrawFormattedText(canvas, look.caption, text,
+                      TextFormat::Center | TextFormat::VCenter | TextFormat::SingleLine | TextFormat::NoClip,
+                      look.font.color);
   }
   if (look.focused) DrawFocusRect(canvas, Rect{0, 0, size.cx, size.cy}.Inset(4));
 }
 
 void PaintSunkenClientEdge(Canvas& canvas, Size size) {
   Rect r{0, 0, size.cx, size.cy};
-  DrawEdge(canvas, r, EDGE_SUNKEN);
+  DrawEdge(canvas, r, Edge::Sunken);
 }
 
 }  // namespace anod

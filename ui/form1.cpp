@@ -12,10 +12,10 @@
 #include <algorithm>
 
 #include "core/codepage.h"
-#include "platform/qt_text.h"
+#include "platform/qt/qt_text.h"
 #include "pictures/stored_value.h"
-#include "platform/fonts.h"
-#include "platform/qt_canvas.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/qt_canvas.h"
 #include "ui/control_kinds.h"
 #include "ui/description_reader.h"
 #include "ui/property_values.h"

@@ -9,4 +9,4 @@ add_library(anod_startup STATIC
   startup.cpp
 )
 target_include_directories(anod_startup PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(anod_startup PUBLIC anod_window anod_widgets anod_platform anod_core Qt6::Widgets ${CMAKE_DL_LIBS})
+target_link_libraries(anod_startup PUBLIC anod_window anod_widgets anod_platform_qt anod_core Qt6::Widgets ${CMAKE_DL_LIBS})

@@ -44,7 +44,7 @@ add_library(anod_window STATIC
   ${CMAKE_CURRENT_LIST_DIR}/form1_description.cpp
 )
 target_include_directories(anod_window PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(anod_window PUBLIC anod_description_stream anod_platform anod_pictures anod_widgets Qt6::Widgets)
+target_link_libraries(anod_window PUBLIC anod_description_stream anod_platform_qt anod_pictures anod_widgets Qt6::Widgets)
 set_source_files_properties(${ANOD_FORM1_STREAM} PROPERTIES QT_RESOURCE_ALIAS form1.anw)
 qt_add_resources(anod_window anod_form1_description
   PREFIX /anodisation

@@ -4,9 +4,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "platform/qt_text.h"
-#include "platform/fonts.h"
-#include "platform/qt_canvas.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/qt_canvas.h"
 #include "ui/property_values.h"
 #include "ui/read_messages.h"
 

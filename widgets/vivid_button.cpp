@@ -12,8 +12,8 @@
 
 #include "core/failures.h"
 #include "platform/draw_text.h"
-#include "platform/fonts.h"
-#include "platform/qt_canvas.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/qt_canvas.h"
 #include "widgets/vivid_application.h"
 #include "widgets/vivid_paint.h"
 
@@ -462,7 +462,7 @@ void TVividCustomButton::DrawItem(Canvas& canvas, bool selected, bool focused) {
     return;
   }
   canvas.SetFont(font);
-  DrawCaption(canvas, r, layoutDirection() == Qt::RightToLeft ? DT_RTLREADING : 0u);
+  DrawCaption(canvas, r, layoutDirection() == Qt::RightToLeft ? TextFormat::RtlReading : 0u);
 }
 
 void TVividCustomButton::DrawCaption(Canvas& canvas, const Rect& face, unsigned text_flags) {

@@ -142,7 +142,7 @@ class TVividCustomButton : public QPushButton {
 
   // ----- Run-time state -----
   bool MouseInside() const { return mouse_inside_; }
-  ButtonDrawState DrawState() const { return draw_state_; }
+  ButtonDrawState PaintState() const { return draw_state_; }
   bool IsActive() const { return is_active_; }
   bool DroppingDown() const { return dropping_down_; }
   TVividTimer* RepeatTimer() const { return repeat_timer_.get(); }

@@ -43,9 +43,9 @@ void DrawFlatFrame(Canvas& canvas, bool hover, Rect& r, TColor color, FrameFlags
     r = r.Inset(1);
   }
   if (pressed) {
-    DrawEdge(canvas, r, BDR_SUNKENOUTER);
+    DrawEdge(canvas, r, Edge::SunkenOuter);
   } else if (hover) {
-    DrawEdge(canvas, r, BDR_RAISEDINNER);
+    DrawEdge(canvas, r, Edge::RaisedInner);
   } else if (!explorer) {
     canvas.FillRect(r, color);
   }
@@ -77,12 +77,12 @@ void DrawPushFrame(Canvas& canvas, bool hover, Rect& r, TColor color, FrameFlags
     FrameRect(canvas, r, clBtnShadow);
     r = r.Inset(1);
   } else if (style == ubsWin31) {
-    DrawEdge(canvas, r, BDR_RAISEDINNER);
+    DrawEdge(canvas, r, Edge::RaisedInner);
   } else if (style == ubsTronza && !hover) {
     // Tronza stays thin until the pointer comes.
-    DrawEdge(canvas, r, BDR_RAISEDINNER);
+    DrawEdge(canvas, r, Edge::RaisedInner);
   } else {
-    DrawEdge(canvas, r, EDGE_RAISED);
+    DrawEdge(canvas, r, Edge::Raised);
   }
   if (flags.active || flags.focused) FocusRect(canvas, s.Inset(3));
   r = s.Inset(3);
@@ -94,9 +94,9 @@ void DrawIntegratedFrame(Canvas& canvas, bool hover, Rect& r, TColor color, Fram
   canvas.FillRect(r, color);
   const Rect s = r;
   if (pressed) {
-    DrawEdge(canvas, r, BDR_SUNKENOUTER);
+    DrawEdge(canvas, r, Edge::SunkenOuter);
   } else if (hover) {
-    DrawEdge(canvas, r, BDR_RAISEDINNER);
+    DrawEdge(canvas, r, Edge::RaisedInner);
   } else {
     FrameRect(canvas, r, clBtnShadow);
   }
@@ -190,7 +190,8 @@ Turned TurnRun(int w, int h, int angle) {
 
 // A rotated caption is one run without prefix marks.
 std::string RotatedText(Canvas& canvas, std::string_view text, unsigned flags) {
-  const std::vector<TextLine> lines = LayoutText(canvas, text, 0, (flags | DT_SINGLELINE) & ~DT_WORDBREAK);
+  const std::vector<TextLine> lines =
+      LayoutText(canvas, text, 0, (flags | TextFormat::SingleLine) & ~TextFormat::WordBreak);
   return lines.empty() ? std::string() : lines.front().text;
 }
 
@@ -205,9 +206,9 @@ Size MeasureEffectText(Canvas& canvas, std::string_view text, int available_widt
                        const EffectTextOptions& options) {
   std::string_view measured = text;
   if (measured.empty() || (options.prefix && measured == "&")) measured = " ";
-  unsigned flags = DT_CALCRECT | DT_EXPANDTABS | options.text_flags;
-  if (options.word_wrap) flags |= DT_WORDBREAK;
-  if (!options.prefix) flags |= DT_NOPREFIX;
+  unsigned flags = TextFormat::CalcRect | TextFormat::ExpandTabs | options.text_flags;
+  if (options.word_wrap) flags |= TextFormat::WordBreak;
+  if (!options.prefix) flags |= TextFormat::NoPrefix;
 
   CanvasStateSaver saver(canvas);
   canvas.SetCharExtra(fx.Tracing());
@@ -219,7 +220,7 @@ Size MeasureEffectText(Canvas& canvas, std::string_view text, int available_widt
     fx.SetMeasuredPos(turned.start.x, turned.start.y);
   } else {
     Rect r{0, 0, available_width, 0};
-    DrawTextEx(canvas, measured, r, flags, clBlack);
+    DrawFormattedText(canvas, measured, r, flags, clBlack);
     size = {r.Width(), r.Height()};
     fx.SetMeasuredPos(0, 0);
   }
@@ -248,11 +249,11 @@ class EffectPainter {
     if (angle_ != 0) {
       // `at` starts at the turned run's start point, which may lie anywhere
       // in the run's box: the run is not clipped to it (the button clips).
-      canvas_.TextOut(at.left, at.top, run_, color, angle_);
+      canvas_.DrawTextRun(at.left, at.top, run_, color, angle_);
       return;
     }
     Rect r = at;
-    DrawTextEx(canvas_, text_, r, flags_, color);
+    DrawFormattedText(canvas_, text_, r, flags_, color);
   }
 
   // The outline of every line, stroked with a pen `width` wide.
@@ -260,17 +261,17 @@ class EffectPainter {
     const Rect at = rect_.Offset(offset, offset);
     if (angle_ != 0) {
       // Turned outlines are drawn as the plain turned run.
-      canvas_.TextOut(at.left, at.top, run_, color, angle_);
+      canvas_.DrawTextRun(at.left, at.top, run_, color, angle_);
       return;
     }
     CanvasStateSaver saver(canvas_);
-    if ((flags_ & DT_NOCLIP) == 0) canvas_.IntersectClip(at);
+    if ((flags_ & TextFormat::NoClip) == 0) canvas_.IntersectClip(at);
     const int line_height = canvas_.Metrics().height;
     int y = at.top;
     for (const TextLine& line : LayoutText(canvas_, text_, at.Width(), flags_)) {
       int x = at.left;
-      if ((flags_ & DT_CENTER) != 0) x = at.left + (at.Width() - line.width) / 2;
-      if ((flags_ & DT_RIGHT) != 0) x = at.right - line.width;
+      if ((flags_ & TextFormat::Center) != 0) x = at.left + (at.Width() - line.width) / 2;
+      if ((flags_ & TextFormat::Right) != 0) x = at.right - line.width;
       canvas_.StrokeText(x, y, line.text, color, width);
       y += line_height;
     }
@@ -397,21 +398,21 @@ unsigned AlignmentTextFlags(TVividAlignment alignment) {
     case agTopLeft:
       return 0;
     case agTopCenter:
-      return DT_CENTER;
+      return TextFormat::Center;
     case agTopRight:
-      return DT_RIGHT;
+      return TextFormat::Right;
     case agCenterLeft:
-      return DT_VCENTER;
+      return TextFormat::VCenter;
     case agCenter:
-      return DT_VCENTER | DT_CENTER;
+      return TextFormat::VCenter | TextFormat::Center;
     case agCenterRight:
-      return DT_VCENTER | DT_RIGHT;
+      return TextFormat::VCenter | TextFormat::Right;
     case agBottomLeft:
-      return DT_BOTTOM;
+      return TextFormat::Bottom;
     case agBottomCenter:
-      return DT_BOTTOM | DT_CENTER;
+      return TextFormat::Bottom | TextFormat::Center;
     case agBottomRight:
-      return DT_BOTTOM | DT_RIGHT;
+      return TextFormat::Bottom | TextFormat::Right;
   }
   return 0;
 }
@@ -481,8 +482,8 @@ CaptionPlacement PlaceCaption(const Rect& a, Size text, Size glyph, int spacing,
   CaptionPlacement out;
   out.text = Rect{0, 0, w, h}.Offset(t.x + bx + 1, t.y + by + 1).Offset(layout.OffsetX(), layout.OffsetY());
   out.glyph = Rect{0, 0, gw, gh}.Offset(g.x + bx, g.y + by).Offset(layout.OffsetX(), layout.OffsetY());
-  out.draw_flags = text_flags | DT_EXPANDTABS;
-  if (multi_line) out.draw_flags |= DT_WORDBREAK | AlignmentTextFlags(layout.Alignment());
+  out.draw_flags = text_flags | TextFormat::ExpandTabs;
+  if (multi_line) out.draw_flags |= TextFormat::WordBreak | AlignmentTextFlags(layout.Alignment());
   return out;
 }
 

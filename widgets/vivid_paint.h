@@ -72,7 +72,7 @@ void DrawEffectText(Canvas& canvas, std::string_view text, const Rect& rect, uns
 struct CaptionPlacement {
   Rect text;
   Rect glyph;
-  unsigned draw_flags = 0;  // DrawTextEx flags of the caption
+  unsigned draw_flags = 0;  // DrawFormattedText flags of the caption
 };
 CaptionPlacement PlaceCaption(const Rect& a, Size text, Size glyph, int spacing, const TVividButtonLayout& layout,
                               bool multi_line, unsigned text_flags);

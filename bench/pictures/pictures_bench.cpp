@@ -23,7 +23,7 @@
 #include "pictures/art_files.h"
 #include "pictures/image_control.h"
 #include "pictures/jpeg_image.h"
-#include "platform/qt_canvas.h"
+#include "platform/qt/qt_canvas.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <cstdlib>
 
-#include "platform/qt_canvas.h"
+#include "platform/qt/qt_canvas.h"
 #include "widgets/vivid_button.h"
 #include "widgets/vivid_paint.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/failures.h"
-#include "platform/qt_canvas.h"
+#include "platform/qt/qt_canvas.h"
 
 namespace anod {
 namespace {

@@ -13,7 +13,7 @@
 #include "pictures/jpeg_module.h"
 #include "pictures/stored_value.h"
 #include "pictures/tick_count.h"
-#include "platform/qt_canvas.h"
+#include "platform/qt/qt_canvas.h"
 
 namespace anod {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/qt_canvas.h"
+#include "platform/qt/qt_canvas.h"
 
 namespace anod {
 namespace {
@@ -53,37 +53,39 @@ TEST_P(LayoutTextTest, SplitsAndWrapsAsThePlatform) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, LayoutTextTest,
-    testing::Values(
-        LayoutCase{"CrLfStartsLines", "FIXATION\r\nEau bouillante pendant\r\n10 \xE0 30mn", 241, DT_WORDBREAK,
-                   {"FIXATION", "Eau bouillante pendant", "10 \xE0 30mn"}},
-        LayoutCase{"LeadingSpaceKept", " pendant 15", 241, DT_WORDBREAK, {" pendant 15"}},
-        LayoutCase{"WrapsAtSpaces", "aaa bbb ccc", 1, DT_WORDBREAK, {"aaa", "bbb", "ccc"}},
-        LayoutCase{"NoWrapWithoutWordBreak", "aaa bbb ccc", 1, 0, {"aaa bbb ccc"}},
-        LayoutCase{"SingleLineKeepsBreaks", "a\r\nb", 100, DT_SINGLELINE, {"a\r\nb"}},
-        LayoutCase{"PrefixResolved", "&Calculer", 200, 0, {"Calculer"}},
-        LayoutCase{"DoubleAmpersand", "A && B", 200, 0, {"A & B"}},
-        LayoutCase{"NoPrefixKeepsAmpersand", "A & B", 200, DT_NOPREFIX, {"A & B"}},
-        LayoutCase{"EmptyTextIsOneLine", "", 200, DT_WORDBREAK, {""}}),
+    testing::Values(LayoutCase{"CrLfStartsLines",
+                               "FIXATION\r\nEau bouillante pendant\r\n10 \xE0 30mn",
+                               241,
+                               TextFormat::WordBreak,
+                               {"FIXATION", "Eau bouillante pendant", "10 \xE0 30mn"}},
+                    LayoutCase{"LeadingSpaceKept", " pendant 15", 241, TextFormat::WordBreak, {" pendant 15"}},
+                    LayoutCase{"WrapsAtSpaces", "aaa bbb ccc", 1, TextFormat::WordBreak, {"aaa", "bbb", "ccc"}},
+                    LayoutCase{"NoWrapWithoutWordBreak", "aaa bbb ccc", 1, 0, {"aaa bbb ccc"}},
+                    LayoutCase{"SingleLineKeepsBreaks", "a\r\nb", 100, TextFormat::SingleLine, {"a\r\nb"}},
+                    LayoutCase{"PrefixResolved", "&Calculer", 200, 0, {"Calculer"}},
+                    LayoutCase{"DoubleAmpersand", "A && B", 200, 0, {"A & B"}},
+                    LayoutCase{"NoPrefixKeepsAmpersand", "A & B", 200, TextFormat::NoPrefix, {"A & B"}},
+                    LayoutCase{"EmptyTextIsOneLine", "", 200, TextFormat::WordBreak, {""}}),
     [](const testing::TestParamInfo<LayoutCase>& info) { return info.param.name; });
 
-TEST(DrawTextExTest, CalcRectMeasuresWidestLineAndLineHeights) {
+TEST(DrawFormattedTextTest, CalcRectMeasuresWidestLineAndLineHeights) {
   ImageCanvas image(10, 10);
   image.canvas().SetFont(StepTextFont());
   const int line = image.canvas().Metrics().height;
   Rect r{5, 7, 500, 7};
-  const int height = DrawTextEx(image.canvas(), "a\r\nlonger line\r\nb", r, DT_CALCRECT, clBlack);
+  const int height = DrawFormattedText(image.canvas(), "a\r\nlonger line\r\nb", r, TextFormat::CalcRect, clBlack);
   EXPECT_EQ(height, 3 * line);
   EXPECT_EQ(r.bottom, 7 + 3 * line);
   EXPECT_EQ(r.right - r.left, image.canvas().TextWidth("longer line"));
 }
 
-TEST(DrawTextExTest, RightAlignedTextLosesItsBeginningToTheClip) {
+TEST(DrawFormattedTextTest, RightAlignedTextLosesItsBeginningToTheClip) {
   ImageCanvas image(60, 20, clWhite);
   Canvas& canvas = image.canvas();
   FontSpec font = StepTextFont();
   canvas.SetFont(font);
   Rect r{10, 0, 40, 20};
-  DrawTextEx(canvas, "WWWWWWWWWW", r, DT_RIGHT, clBlack);
+  DrawFormattedText(canvas, "WWWWWWWWWW", r, TextFormat::Right, clBlack);
   // Nothing is drawn outside the rectangle; its right part is inked.
   bool inked_inside = false;
   for (int y = 0; y < 20; ++y) {
@@ -94,14 +96,14 @@ TEST(DrawTextExTest, RightAlignedTextLosesItsBeginningToTheClip) {
   EXPECT_TRUE(inked_inside);
 }
 
-TEST(DrawTextExTest, PrefixUnderlinesTheNextCharacter) {
+TEST(DrawFormattedTextTest, PrefixUnderlinesTheNextCharacter) {
   ImageCanvas with(80, 30, clWhite);
   ImageCanvas without(80, 30, clWhite);
   for (ImageCanvas* image : {&with, &without}) image->canvas().SetFont(WindowFont());
   Rect a{0, 0, 80, 30};
   Rect b{0, 0, 80, 30};
-  DrawTextEx(with.canvas(), "&x", a, 0, clBlack);
-  DrawTextEx(without.canvas(), "x", b, 0, clBlack);
+  DrawFormattedText(with.canvas(), "&x", a, 0, clBlack);
+  DrawFormattedText(without.canvas(), "x", b, 0, clBlack);
   EXPECT_NE(with.image(), without.image());
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/qt_canvas.h"
+#include "platform/qt/qt_canvas.h"
 
 namespace anod {
 namespace {
@@ -31,30 +31,29 @@ TEST_P(DrawEdgeTest, ColoursTheRingAsThePlatformDoes) {
   EXPECT_EQ(image.Pixel(row.at.x, row.at.y), row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pixels, DrawEdgeTest,
-    testing::Values(EdgePixel{"RaisedInnerTopLeft", BDR_RAISEDINNER, {0, 0}, kWhite},
-                    EdgePixel{"RaisedInnerTop", BDR_RAISEDINNER, {5, 0}, kWhite},
-                    EdgePixel{"RaisedInnerLeft", BDR_RAISEDINNER, {0, 5}, kWhite},
-                    EdgePixel{"RaisedInnerBottomLeftCorner", BDR_RAISEDINNER, {0, 9}, kShadow},
-                    EdgePixel{"RaisedInnerTopRightCorner", BDR_RAISEDINNER, {9, 0}, kShadow},
-                    EdgePixel{"RaisedInnerBottomRight", BDR_RAISEDINNER, {9, 9}, kShadow},
-                    EdgePixel{"RaisedInnerInside", BDR_RAISEDINNER, {1, 1}, kFace},
-                    EdgePixel{"SunkenOuterTopLeft", BDR_SUNKENOUTER, {0, 0}, kShadow},
-                    EdgePixel{"SunkenOuterBottom", BDR_SUNKENOUTER, {5, 9}, kWhite},
-                    EdgePixel{"SunkenOuterRight", BDR_SUNKENOUTER, {9, 5}, kWhite},
-                    EdgePixel{"EdgeSunkenInnerTop", EDGE_SUNKEN, {5, 1}, Rgb{64, 64, 64}},
-                    EdgePixel{"EdgeSunkenInnerBottom", EDGE_SUNKEN, {5, 8}, kFace},
-                    EdgePixel{"EdgeSunkenCentre", EDGE_SUNKEN, {5, 5}, kFace}),
-    [](const testing::TestParamInfo<EdgePixel>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Pixels, DrawEdgeTest,
+                         testing::Values(EdgePixel{"RaisedInnerTopLeft", Edge::RaisedInner, {0, 0}, kWhite},
+                                         EdgePixel{"RaisedInnerTop", Edge::RaisedInner, {5, 0}, kWhite},
+                                         EdgePixel{"RaisedInnerLeft", Edge::RaisedInner, {0, 5}, kWhite},
+                                         EdgePixel{"RaisedInnerBottomLeftCorner", Edge::RaisedInner, {0, 9}, kShadow},
+                                         EdgePixel{"RaisedInnerTopRightCorner", Edge::RaisedInner, {9, 0}, kShadow},
+                                         EdgePixel{"RaisedInnerBottomRight", Edge::RaisedInner, {9, 9}, kShadow},
+                                         EdgePixel{"RaisedInnerInside", Edge::RaisedInner, {1, 1}, kFace},
+                                         EdgePixel{"SunkenOuterTopLeft", Edge::SunkenOuter, {0, 0}, kShadow},
+                                         EdgePixel{"SunkenOuterBottom", Edge::SunkenOuter, {5, 9}, kWhite},
+                                         EdgePixel{"SunkenOuterRight", Edge::SunkenOuter, {9, 5}, kWhite},
+                                         EdgePixel{"EdgeSunkenInnerTop", Edge::Sunken, {5, 1}, Rgb{64, 64, 64}},
+                                         EdgePixel{"EdgeSunkenInnerBottom", Edge::Sunken, {5, 8}, kFace},
+                                         EdgePixel{"EdgeSunkenCentre", Edge::Sunken, {5, 5}, kFace}),
+                         [](const testing::TestParamInfo<EdgePixel>& info) { return info.param.name; });
 
 TEST(DrawEdgeTest, ShrinksTheRectanglePastEachRing) {
   ImageCanvas image(10, 10);
   Rect one{0, 0, 10, 10};
-  DrawEdge(image.canvas(), one, BDR_SUNKENOUTER);
+  DrawEdge(image.canvas(), one, Edge::SunkenOuter);
   EXPECT_EQ(one, (Rect{1, 1, 9, 9}));
   Rect two{0, 0, 10, 10};
-  DrawEdge(image.canvas(), two, EDGE_SUNKEN);
+  DrawEdge(image.canvas(), two, Edge::Sunken);
   EXPECT_EQ(two, (Rect{2, 2, 8, 8}));
 }
 

@@ -6,7 +6,7 @@
 #include <QImage>
 
 #include "platform/draw_text.h"
-#include "platform/qt_canvas.h"
+#include "platform/qt/qt_canvas.h"
 
 namespace anod {
 namespace {

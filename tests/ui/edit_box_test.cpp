@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "platform/qt_canvas.h"
+#include "platform/qt/qt_canvas.h"
 #include "ui/form1.h"
 
 namespace anod {

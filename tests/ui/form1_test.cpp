@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "pictures/jpeg_module.h"
-#include "platform/qt_canvas.h"
+#include "platform/qt/qt_canvas.h"
 #include "ui/picture_control.h"
 
 namespace anod {

@@ -42,7 +42,7 @@ TEST(TVividButtonTest, StartsWithTheDefaults) {
   EXPECT_EQ(b.width(), 75);
   EXPECT_EQ(b.height(), 25);
   EXPECT_FALSE(b.MouseInside());
-  EXPECT_EQ(b.DrawState(), ButtonDrawState::Normal);
+  EXPECT_EQ(b.PaintState(), ButtonDrawState::Normal);
   EXPECT_FALSE(b.IsActive());
   EXPECT_FALSE(b.DroppingDown());
   EXPECT_EQ(b.RepeatTimer(), nullptr);

@@ -105,11 +105,13 @@ struct FlagsRow {
 
 TEST(PlaceCaptionTest, MultiLineCaptionsWrapAndAlign) {
   const FlagsRow rows[] = {
-      {"single line", agBottomRight, false, DT_EXPANDTABS},
-      {"agTopLeft", agTopLeft, true, DT_EXPANDTABS | DT_WORDBREAK},
-      {"agCenter", agCenter, true, DT_EXPANDTABS | DT_WORDBREAK | DT_VCENTER | DT_CENTER},
-      {"agBottomRight", agBottomRight, true, DT_EXPANDTABS | DT_WORDBREAK | DT_BOTTOM | DT_RIGHT},
-      {"agCenterLeft", agCenterLeft, true, DT_EXPANDTABS | DT_WORDBREAK | DT_VCENTER},
+      {"single line", agBottomRight, false, TextFormat::ExpandTabs},
+      {"agTopLeft", agTopLeft, true, TextFormat::ExpandTabs | TextFormat::WordBreak},
+      {"agCenter", agCenter, true,
+       TextFormat::ExpandTabs | TextFormat::WordBreak | TextFormat::VCenter | TextFormat::Center},
+      {"agBottomRight", agBottomRight, true,
+       TextFormat::ExpandTabs | TextFormat::WordBreak | TextFormat::Bottom | TextFormat::Right},
+      {"agCenterLeft", agCenterLeft, true, TextFormat::ExpandTabs | TextFormat::WordBreak | TextFormat::VCenter},
   };
   for (const FlagsRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -226,7 +228,7 @@ class RecordingCanvas final : public Canvas {
     inner_.SetCharExtra(p);
   }
   int TextWidth(std::string_view t) override { return inner_.TextWidth(t); }
-  void TextOut(int x, int y, std::string_view, TColor c, int) override { runs.push_back({x, y, c, false}); }
+  void DrawTextRun(int x, int y, std::string_view, TColor c, int) override { runs.push_back({x, y, c, false}); }
   void StrokeText(int x, int y, std::string_view, TColor c, int w) override {
     runs.push_back({x, y, c, true});
     pen_width = w;

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "platform/fonts.h"
+#include "platform/qt/fonts.h"
 #include "tests/widgets/widget_fixtures.h"
 #include "widgets/vivid_paint.h"
 

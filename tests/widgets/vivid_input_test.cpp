@@ -68,7 +68,7 @@ TEST_F(InputTest, PointerOnAndOffCallsEnterAndExitOnce) {
   EXPECT_EQ(exits_, 1);
   EXPECT_FALSE(button_->MouseInside());
   button_->repaint();
-  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Normal);
+  EXPECT_EQ(button_->PaintState(), ButtonDrawState::Normal);
   EXPECT_EQ(clicks_, 0);
 }
 
@@ -78,10 +78,10 @@ TEST_F(InputTest, PressGivesFocusAndPaintsPressed) {
   EXPECT_TRUE(button_->hasFocus());
   EXPECT_TRUE(button_->IsActive());
   button_->repaint();
-  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Pressed);
+  EXPECT_EQ(button_->PaintState(), ButtonDrawState::Pressed);
   QTest::mouseRelease(button_, Qt::LeftButton, {}, Inside());
   button_->repaint();
-  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Hot);
+  EXPECT_EQ(button_->PaintState(), ButtonDrawState::Hot);
   EXPECT_EQ(clicks_, 1);
 }
 
@@ -92,7 +92,7 @@ TEST_F(InputTest, PressDragOffAndReleaseGivesNoClick) {
   EXPECT_FALSE(button_->isDown());
   EXPECT_FALSE(button_->MouseInside());  // the pressed button alone heard the leave
   button_->repaint();
-  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Normal);
+  EXPECT_EQ(button_->PaintState(), ButtonDrawState::Normal);
   QTest::mouseRelease(button_, Qt::LeftButton, {}, Outside());
   EXPECT_EQ(clicks_, 0);
   EXPECT_EQ(exits_, 1);
@@ -106,7 +106,7 @@ TEST_F(InputTest, DragBackInBeforeReleaseGivesOneClick) {
   EXPECT_TRUE(button_->isDown());
   EXPECT_TRUE(button_->MouseInside());
   button_->repaint();
-  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Pressed);
+  EXPECT_EQ(button_->PaintState(), ButtonDrawState::Pressed);
   QTest::mouseRelease(button_, Qt::LeftButton, {}, Inside());
   EXPECT_EQ(clicks_, 1);
 }
@@ -141,7 +141,7 @@ TEST_F(InputTest, SpaceClicksOnRelease) {
   EXPECT_EQ(clicks_, 0);
   EXPECT_TRUE(button_->isDown());
   button_->repaint();
-  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Pressed);
+  EXPECT_EQ(button_->PaintState(), ButtonDrawState::Pressed);
   QTest::keyRelease(button_, Qt::Key_Space);
   EXPECT_EQ(clicks_, 1);
 }
@@ -160,7 +160,7 @@ TEST_F(InputTest, LeavingFocusMakesItInactive) {
 TEST_F(InputTest, DisabledButtonPaintedDisabledDoesNotCallEnter) {
   button_->SetEnabled(false);
   button_->repaint();
-  ASSERT_EQ(button_->DrawState(), ButtonDrawState::Disabled);
+  ASSERT_EQ(button_->PaintState(), ButtonDrawState::Disabled);
   testing_support::SendEnter(*button_);
   EXPECT_EQ(enters_, 0);
   EXPECT_TRUE(button_->MouseInside());
@@ -174,7 +174,7 @@ TEST_F(InputTest, HotButtonDoesNotCallEnterAgain) {
   testing_support::SendEnter(*button_);
   button_->repaint();  // painted Hot
   testing_support::SendLeave(*button_);
-  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Normal);  // leave resets it
+  EXPECT_EQ(button_->PaintState(), ButtonDrawState::Normal);  // leave resets it
   testing_support::SendEnter(*button_);
   EXPECT_EQ(enters_, 2);
 }
@@ -319,7 +319,7 @@ TEST_P(DropDownTest, OpensTheMenuAtTheStatedCorner) {
   EXPECT_TRUE(down);
   EXPECT_FALSE(button_->DroppingDown());
   EXPECT_FALSE(button_->isDown());
-  EXPECT_EQ(button_->DrawState(), ButtonDrawState::Normal);
+  EXPECT_EQ(button_->PaintState(), ButtonDrawState::Normal);
   EXPECT_TRUE(button_->hasFocus());
 }
 

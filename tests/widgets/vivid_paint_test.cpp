@@ -34,7 +34,7 @@ QImage RenderMainButton(const ButtonState& state, ButtonDrawState* painted = nul
   button.SetIsActive(state.active);
   ImageCanvas image(226, 24, clRed);  // red shows any pixel left unpainted
   button.DrawItem(image.canvas(), state.pressed, state.active);
-  if (painted != nullptr) *painted = button.DrawState();
+  if (painted != nullptr) *painted = button.PaintState();
   return image.image().copy();
 }
 

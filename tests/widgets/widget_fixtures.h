@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/qt_canvas.h"
+#include "platform/qt/qt_canvas.h"
 #include "widgets/vivid_button.h"
 #include "widgets/vivid_timers.h"
 

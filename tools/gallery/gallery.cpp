@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/qt_canvas.h"
+#include "platform/qt/qt_canvas.h"
 #include "widgets/vivid_button.h"
 
 namespace anod {
@@ -55,7 +55,7 @@ void DrawButton(Canvas& canvas, TVividCustomButton& button, const GalleryState& 
 
 void Label(Canvas& canvas, int x, int y, std::string_view text) {
   canvas.SetFont(FontSpec{"Arial", -11});
-  canvas.TextOut(x, y, text, clBlack);
+  canvas.DrawTextRun(x, y, text, clBlack);
 }
 
 FontSpec MainFont() { return FontSpec{"MS Sans Serif", -19, true, false, false, false, clLime}; }

@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "platform/qt_text.h"
+#include "platform/qt/qt_text.h"
 #include "core/decimal_mark.h"
 
 namespace anod {

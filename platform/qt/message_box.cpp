@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 
-#include "platform/qt_text.h"
+#include "platform/qt/qt_text.h"
 
 namespace anod {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/qt_text.h"
+#include "platform/qt/qt_text.h"
 
 #include "core/codepage.h"
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
-#include "platform/qt_text.h"
+#include "platform/qt/qt_text.h"
 
 namespace anod {
 
@@ -37,7 +37,7 @@ class QtCanvas final : public Canvas {
   FontMetrics Metrics() override;
   void SetCharExtra(int pixels) override;
   int TextWidth(std::string_view text) override;
-  void TextOut(int x, int y, std::string_view text, TColor color, int angle_degrees = 0) override;
+  void DrawTextRun(int x, int y, std::string_view text, TColor color, int angle_degrees = 0) override;
   void StrokeText(int x, int y, std::string_view text, TColor color, int pen_width) override;
 
   void StretchBitmap(const BitmapView& source, const Rect& destination, StretchMode mode) override;

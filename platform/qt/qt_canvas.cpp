@@ -1,11 +1,11 @@
-#include "platform/qt_canvas.h"
+#include "platform/qt/qt_canvas.h"
 
 #include <QFontMetrics>
 #include <QPainterPath>
 #include <QPolygon>
 #include <algorithm>
 
-#include "platform/fonts.h"
+#include "platform/qt/fonts.h"
 
 namespace anod {
 
@@ -78,7 +78,7 @@ int QtCanvas::TextWidth(std::string_view text) {
   return QFontMetrics(qfont_).horizontalAdvance(FromCp1252(text));
 }
 
-void QtCanvas::TextOut(int x, int y, std::string_view text, TColor color, int angle_degrees) {
+void QtCanvas::DrawTextRun(int x, int y, std::string_view text, TColor color, int angle_degrees) {
   if (text.empty()) return;
   const FontMetrics metrics = Metrics();
   painter_.save();
