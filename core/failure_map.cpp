@@ -1,11 +1,11 @@
 #include "core/failure_map.h"
 
-#include <dlfcn.h>
-
 #include <array>
 #include <cstdio>
 #include <exception>
 #include <string>
+
+#include "core/module_name.h"
 
 namespace anod {
 namespace {
@@ -58,20 +58,8 @@ std::string Hex(std::uintptr_t value, int digits) {
 
 std::string Address(std::uintptr_t value) { return Hex(value, 2 * sizeof(void*)); }
 
-// The file name, without directories, of the loaded object holding `address`.
-std::string ModuleName(std::uintptr_t address) {
-  Dl_info info{};
-  if (address == 0 || dladdr(reinterpret_cast<void*>(address), &info) == 0 ||
-      info.dli_fname == nullptr) {
-    return {};
-  }
-  std::string path = info.dli_fname;
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 std::string AccessViolationMessage(const ExceptionRecord& record) {
-  const std::string module = ModuleName(record.code_address);
+  const std::string module = ModuleFileName(record.code_address);
   std::string text = "Violation d'acc\xE8s \xE0 l'adresse " + Address(record.code_address);
   if (!module.empty()) text += " dans le module '" + module + "'";
   text += record.write_access ? ". Ecriture" : ". Lecture";

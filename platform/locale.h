@@ -12,6 +12,9 @@
 // Qt reads the locale environment once per process on Linux, so there a
 // re-read gives the mark the program started with; the call still belongs on
 // the locale-change event, where the platform reports real changes.
+//
+// On Windows (platform/win32/locale.cpp) the mark is the thread locale's
+// LOCALE_SDECIMAL, read at every call.
 #pragma once
 
 namespace anod {

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The installer under Wine, in a Wine prefix of its own (a fresh "machine"):
+# silent install, the files and the Add/Remove Programs entry present, the
+# installed calculator run from its installed path, silent uninstall, all of
+# it gone. NSIS's uninstaller hands over to a copy of itself and returns at
+# once, so every check waits for Wine to finish first (wineserver -w).
+#   installer_test.sh SETUP.exe WINE_LOADER PREFIX_BASE
+set -euo pipefail
+setup=$1 loader=$2
+export WINEPREFIX=$3-installer WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+wineserver="$(dirname "$loader")/wineserver"
+[ -x "$wineserver" ] || wineserver=wineserver
+wine() { "$loader" "$@" </dev/null; }
+settle() { "$wineserver" -w; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+folder="$WINEPREFIX/drive_c/Program Files/Anodisation"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Anodisation'
+
+wine wineboot --init >/dev/null 2>&1
+settle
+[ ! -e "$folder" ] || fail "a previous run left $folder"
+
+wine "$setup" /S
+settle
+for file in anodisation-calc.exe uninstall.exe; do
+  [ -f "$folder/$file" ] || fail "$file not installed in $folder"
+done
+wine reg query "$key" /v UninstallString 2>/dev/null | grep -q 'uninstall.exe' ||
+  fail "no UninstallString under $key"
+
+got=$(wine 'C:\Program Files\Anodisation\anodisation-calc.exe' cylindre 3 10)
+want=$(printf ' 244.92 Cm\xC2\xB2 \n2450 mA ')
+[ "$got" = "$want" ] || fail "installed calculator printed: $got"
+settle
+
+wine 'C:\Program Files\Anodisation\uninstall.exe' /S
+settle
+[ ! -e "$folder" ] || fail "$folder still there after uninstall: $(ls "$folder")"
+if wine reg query "$key" >/dev/null 2>&1; then fail "$key still registered"; fi
+settle
+echo "installed, ran, uninstalled: $(basename "$setup")"
