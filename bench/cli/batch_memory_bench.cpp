@@ -68,12 +68,17 @@ void* operator new(std::size_t size) {
   if (g_live > g_peak) g_peak = g_live;
   return reinterpret_cast<char*>(block) + sizeof(std::max_align_t);
 }
+// GCC sees the free() of a block that operator new returned and warns of a
+// mismatch; here it is the replacement's own pair, so the warning is wrong.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* p) noexcept {
   if (p == nullptr) return;
   auto* block = reinterpret_cast<std::size_t*>(static_cast<char*>(p) - sizeof(std::max_align_t));
   g_live -= *block;
   std::free(block);
 }
+#pragma GCC diagnostic pop
 void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 BENCHMARK_MAIN();
