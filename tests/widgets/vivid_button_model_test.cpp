@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/failures.h"
+#include "tests/widgets/main_window_button.h"
 #include "tests/widgets/manual_timers.h"
 #include "widgets/vivid_application.h"
 
@@ -17,6 +18,7 @@ namespace anod {
 namespace {
 
 using testing_support::ManualTimers;
+using testing_support::SetUpAsMainWindowButton;
 
 // The model in a toolkit of its own: it records what it is asked.
 class FakeButton : public TVividButtonModel {
@@ -62,17 +64,6 @@ class FakeButton : public TVividButtonModel {
   void SetPressedLook(bool down) override { pressed_look = down; }
   void ReleasePointer() override {}
 };
-
-// The button as the main window sets it up.
-void SetUpAsMainWindowButton(TVividButtonModel& b) {
-  b.SetButtonStyle(ubsExplorerColored);
-  b.SetColor(clBlack);
-  b.SetParentColor(false);
-  b.SetFont(FontSpec{"MS Sans Serif", -19, true, false, false, false, clLime});
-  b.SetParentFont(false);
-  b.ButtonLayout().SetSpacing(1);
-  b.SetCaption("Calculer la surface");
-}
 
 TEST(TVividButtonTest, StartsWithTheDefaults) {
   FakeButton b;

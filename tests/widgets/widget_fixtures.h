@@ -7,20 +7,14 @@
 
 #include "platform/qt/qt_canvas.h"
 #include "widgets/qt/vivid_button.h"
+#include "tests/widgets/main_window_button.h"
 #include "tests/widgets/manual_timers.h"
 
 namespace anod::testing_support {
 
-// The button as the main window sets it up: 226 x 24, black face, bold lime
-// "Calculer la surface" in "MS Sans Serif" -19.
+// The main window's button at its size, 226 x 24.
 inline void SetUpAsMainWindowButton(TVividCustomButton& b) {
-  b.SetButtonStyle(ubsExplorerColored);
-  b.SetColor(clBlack);
-  b.SetParentColor(false);
-  b.SetFont(FontSpec{"MS Sans Serif", -19, true, false, false, false, clLime});
-  b.SetParentFont(false);
-  b.ButtonLayout().SetSpacing(1);
-  b.SetCaption("Calculer la surface");
+  SetUpAsMainWindowButton(static_cast<TVividButtonModel&>(b));
   b.resize(226, 24);
 }
 
