@@ -116,13 +116,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "Exception int dans le module "}),
     [](const testing::TestParamInfo<ReportCase>& info) { return info.param.name; });
 
-TEST(ReportTest, EmptyMessageShowsAnEmptyTextWithoutPeriod) {
-  FakeProgram program;
-  program.reporter.ShowFailureMessage(Exception(""));
-  ASSERT_EQ(program.boxes.shown.size(), 1u);
-  EXPECT_EQ(program.boxes.shown.front().text, "");
-}
-
 TEST(ReportTest, InstalledHookReplacesTheBoxButNotTheDrop) {
   FakeProgram program;
   int sender_object = 0;

@@ -99,7 +99,8 @@ TEST(Label19Test, ShowsTheLatestCalculationOfAnyShape) {
 
 // A failing calculation after a good one in the same column: the box shows
 // the French message titled with the application title; the labels keep
-// what the failing run had written (or their earlier captions).
+// what the failing run had written (or their earlier captions; which one
+// each failure leaves is the calculators' own test).
 struct FailureCase {
   const char* name;
   const char* operation;
@@ -148,14 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"cylinder_radius_1e400", "btn1Click", kCylinder, {{"Edit1", "1e400"}}, "lbl4",
                     "Débordement en virgule flottante.", nullptr},
         FailureCase{"sphere_radius_1e5120", "Button1Click", kSphere, {{"Edit2", "1e5120"}}, "Label8",
-                    "Opération en virgule flottante incorrecte.", " +Inf Cm² "},
-        FailureCase{"sphere_radius_1e10", "Button1Click", kSphere, {{"Edit2", "1e10"}}, "Label8",
-                    "Opération en virgule flottante incorrecte.", " 1256000000000000000000.00 Cm² "},
-        FailureCase{"cylinder_radius_1_5_with_comma", "btn1Click", kCylinder, {{"Edit1", "1,5"}}, "lbl4",
-                    "Valeur incorrecte pour « Rayon » (CYLINDRE) : « 1,5 » — le séparateur décimal est le point : « 1.5 ».",
-                    nullptr},
-        FailureCase{"box_width_minus_2", "btn2Click", kBox, {{"edt4", "-2"}}, "lbl10",
-                    "Valeur négative pour « Largeur » (PARALLELEPIPEDE) : « -2 ».", nullptr}),
+                    "Opération en virgule flottante incorrecte.", " +Inf Cm² "}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 // The hook hears the target's sender: the window the click was on.
