@@ -143,9 +143,11 @@ TEST_F(FormModelTest, EveryControlInCreationOrderWithItsGeometry) {
     EXPECT_EQ(built[i].tab_order, row.tab_order);
     EXPECT_EQ(built[i].windowed != nullptr, row.tab_order >= 0);
     EXPECT_EQ(built[i].drawn != nullptr, row.tab_order < 0);
-    if (built[i].drawn != nullptr) EXPECT_EQ(built[i].drawn->Bounds(), bounds);
+    if (built[i].drawn != nullptr) {
+      EXPECT_EQ(built[i].drawn->Bounds(), bounds);
+    }
     // The shell's control has its bounds and its look applied once.
-    if (const auto* fake = dynamic_cast<const FakeControl*>(built[i].windowed)) {
+    if (const auto* fake = dynamic_cast<const FakeControl*>(built[i].windowed); fake != nullptr) {
       EXPECT_EQ(fake->bounds, bounds);
       EXPECT_EQ(fake->looks, 1);
     }

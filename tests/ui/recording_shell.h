@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "ui/form_model.h"
-#include "widgets/vivid_button_model.h"
+#include "tests/widgets/fake_button.h"
 
 namespace anod::testing_support {
 
@@ -27,32 +27,11 @@ struct FakeControl final : EditBoxControl {
   std::string text;
 };
 
-class FakeColoredButton final : public TVividButtonModel, public ColoredButtonControl {
+class FakeColoredButton final : public FakeButton, public ColoredButtonControl {
  public:
   void SetBounds(const Rect& b) override { bounds = b; }
   TVividButtonModel& Model() override { return *this; }
   Rect bounds;
-
- protected:
-  Size ClientSize() const override { return {bounds.Width(), bounds.Height()}; }
-  bool IsEnabled() const override { return true; }
-  bool HasFocus() const override { return false; }
-  void TakeFocus() override {}
-  bool WindowIsActive() const override { return true; }
-  bool RightToLeft() const override { return false; }
-  void Invalidate() override {}
-  void RepaintNow() override {}
-  TColor ParentColorValue() const override { return clBtnFace; }
-  FontSpec ParentFontValue() const override { return {}; }
-  bool IsOutlineFace(const FontSpec&) const override { return true; }
-  void CaptionChanged() override {}
-  void HideHintNow() override {}
-  void DefaultChanged() override {}
-  void SetWindowModalResult(int) override {}
-  bool HasDropDownMenu() const override { return false; }
-  bool ShowDropDownMenu(Point) override { return false; }
-  void SetPressedLook(bool) override {}
-  void ReleasePointer() override {}
 };
 
 class RecordingShell final : public WindowedControlFactory {

@@ -62,7 +62,9 @@ TEST_F(Form1Test, WindowAndWidgetsShowTheModel) {
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->Bounds(), control.bounds);
     EXPECT_EQ(entry->widget != nullptr, control.windowed != nullptr);
-    if (entry->widget != nullptr) EXPECT_EQ(entry->widget->objectName().toStdString(), control.name);
+    if (entry->widget != nullptr) {
+      EXPECT_EQ(entry->widget->objectName().toStdString(), control.name);
+    }
   }
   EXPECT_EQ(form_->Windowed("Image4"), nullptr);
   EXPECT_EQ(form_->Windowed("Panel2")->parentWidget(), form_->Surface());
