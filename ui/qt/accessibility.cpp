@@ -11,8 +11,8 @@
 #include "core/calculators.h"
 #include "platform/qt/qt_text.h"
 #include "ui/accessible_names.h"
-#include "ui/form1.h"
-#include "ui/windowed_controls.h"
+#include "ui/qt/form1.h"
+#include "ui/qt/windowed_controls.h"
 
 namespace anod {
 namespace {

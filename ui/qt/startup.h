@@ -23,7 +23,7 @@
 #include <memory>
 #include <span>
 
-#include "ui/form1.h"
+#include "ui/qt/form1.h"
 #include "ui/main_window_run.h"
 #include "ui/qt/application.h"
 #include "ui/screen_service.h"
