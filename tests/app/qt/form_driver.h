@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/form1.h"
+#include "ui/qt/form1.h"
 
 namespace anod::testing_support {
 
