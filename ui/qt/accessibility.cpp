@@ -12,7 +12,6 @@
 #include "platform/qt/qt_text.h"
 #include "ui/accessible_names.h"
 #include "ui/qt/form1.h"
-#include "ui/qt/windowed_controls.h"
 
 namespace anod {
 namespace {
