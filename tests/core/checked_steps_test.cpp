@@ -11,6 +11,7 @@
 #include "core/extended.h"
 #include "core/failures.h"
 #include "core/float_environment.h"
+#include "tests/core/opaque.h"
 
 #ifndef __OPTIMIZE__
 #error "checked_steps_test.cpp must be compiled with optimisation"
@@ -19,11 +20,7 @@
 namespace anod {
 namespace {
 
-// Values the optimiser cannot see through.
-Extended Opaque(Extended x) {
-  asm volatile("" : "+m"(x));
-  return x;
-}
+using test::Opaque;
 
 constexpr Extended kHuge = 1e4000L;
 constexpr Extended kInf = kExtendedInfinity;
