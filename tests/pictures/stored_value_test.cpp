@@ -13,22 +13,16 @@
 #include "pictures/jpeg_image.h"
 #include "pictures/jpeg_module.h"
 #include "pictures/picture.h"
+#include "tests/pictures/test_streams.h"
 
 namespace anod {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-class StoredValueTest : public testing::Test {
- protected:
-  static void SetUpTestSuite() { RegisterJPEGFormats(); }
-  static void TearDownTestSuite() { UnregisterJPEGFormats(); }
-};
-
-Bytes Art(const char* name) {
-  const auto b = ArtFile(name);
-  return {b.begin(), b.end()};
-}
+using StoredValueTest = test::JpegFormatsTest;
+using test::MessageOf;
+using test::ArtBytes;
 
 void Put32(Bytes& out, std::uint32_t v) {
   for (int s = 0; s < 32; s += 8) out.push_back(static_cast<std::uint8_t>(v >> s));
@@ -57,7 +51,7 @@ TEST_F(StoredValueTest, EachArtValueReadsBackWithItsBytesAndSize) {
   for (const char* file : {"cylinder.jpg", "box.jpg", "sphere.jpg", "pyramid.jpg", "degreasing.jpg",
                            "electrolysis.jpg", "colouring.jpg", "fixing.jpg"}) {
     SCOPED_TRACE(file);
-    const Bytes stream = Art(file);
+    const Bytes stream = ArtBytes(file);
     const Bytes value = WriteJPEGPictureValue(stream);
     ByteReader reader(value);
     const auto n_bytes = ReadBinaryValue(reader);
@@ -89,7 +83,7 @@ TEST_F(StoredValueTest, JpegWithoutBytesWritesZeroLength) {
 }
 
 TEST_F(StoredValueTest, BytesAfterTheStreamAreSkipped) {
-  Bytes n_bytes = PictureBytes("TJPEGImage", Art("box.jpg"));
+  Bytes n_bytes = PictureBytes("TJPEGImage", ArtBytes("box.jpg"));
   n_bytes.insert(n_bytes.end(), {1, 2, 3});
   TPicture picture;
   ReadPictureValue(picture, n_bytes);
@@ -141,7 +135,7 @@ class FailingValueTest : public StoredValueTest, public testing::WithParamInterf
 TEST_P(FailingValueTest, RaisesAndKeepsThePreviousPicture) {
   const FailingCase& c = GetParam();
   TPicture picture;
-  ReadPictureValue(picture, PictureBytes("TJPEGImage", Art("sphere.jpg")));
+  ReadPictureValue(picture, PictureBytes("TJPEGImage", ArtBytes("sphere.jpg")));
   TGraphic* before = picture.Graphic();
   std::string message = "(nothing raised)";
   bool was_read_error = false;
@@ -234,17 +228,11 @@ TEST_P(PictureProperty, WrapsEveryFailure) {
   const PropertyCase& c = GetParam();
   TPicture picture;
   ByteReader reader(c.value);
-  std::string message;
-  try {
-    ReadPictureProperty(picture, reader, "img1", "Picture.Data");
-  } catch (const EReadError& e) {
-    message = e.Message();
-  }
-  EXPECT_EQ(message, c.message);
+  EXPECT_EQ(MessageOf<EReadError>([&] { ReadPictureProperty(picture, reader, "img1", "Picture.Data"); }), c.message);
 }
 
 const PropertyCase kProperties[] = {
-    {"Readable", WriteJPEGPictureValue(Art("box.jpg")), ""},
+    {"Readable", WriteJPEGPictureValue(ArtBytes("box.jpg")), ""},
     {"NotAJpeg", WholeValue(PictureBytes("TJPEGImage", {'x', 'y'})),
      "Erreur lors de la lecture de img1.Picture.Data: Erreur JPEG #53"},
     {"JLargerThanBytes", WholeValue(PictureBytes("TJPEGImage", {0xFF}, 9)),
@@ -287,13 +275,7 @@ TEST(IconValueTest, BrokenIconFilesAreRefused) {
   Bytes eight_bit = whole;
   eight_bit[22 + 14] = 8;
   for (const Bytes& bad : {cut, eight_bit, Bytes{0, 0, 1, 0}, Bytes{}}) {
-    std::string message;
-    try {
-      DecodeIconFile(bad);
-    } catch (const EInvalidGraphic& e) {
-      message = e.Message();
-    }
-    EXPECT_EQ(message, "Ic\xF4ne incorrecte");
+    EXPECT_EQ(MessageOf<EInvalidGraphic>([&] { DecodeIconFile(bad); }), "Ic\xF4ne incorrecte");
   }
 }
 
