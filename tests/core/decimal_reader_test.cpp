@@ -69,8 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderRow{"2_pow_64_minus_1", "18446744073709551615", 0x1p64L - 1, 0},
         ReaderRow{"2_pow_64_minus_1_over_10", "1844674407370955161.5", (0x1p64L - 1) / 10, 0},
         ReaderRow{"2_pow_64_plus_1", "18446744073709551617", 0x1p64L, 0},
-        ReaderRow{"2_pow_64_plus_3", "18446744073709551619", 0x1p64L + 4, 0}),
-    [](const testing::TestParamInfo<ReaderRow>& info) { return std::string(info.param.name); });
+        ReaderRow{"2_pow_64_plus_3", "18446744073709551619", 0x1p64L + 4, 0}), testing::PrintToStringParamName());
 
 TEST(ReadDecimal, OverflowWhileScalingOrAccumulatingFails) {
   // 4940 digits are more than the extended range holds: acc × 10 overflows,

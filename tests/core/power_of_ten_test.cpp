@@ -74,8 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScaleRow{"x_minus_3_n5120", -3, 5120, kExtendedInfinity},
         ScaleRow{"x_minus_3_n_minus_5120", -3, -5120, 0.0L},
         ScaleRow{"x1_n_minus_4951", 1, -4951, 1 / TenPowersLow[23] / TenPowersMid[10] / TenPowersHigh[9]},
-        ScaleRow{"x1_n_minus_5000", 1, -5000, 0.0L}),
-    [](const testing::TestParamInfo<ScaleRow>& info) { return std::string(info.param.name); });
+        ScaleRow{"x1_n_minus_5000", 1, -5000, 0.0L}), testing::PrintToStringParamName());
 
 TEST(ScaleByPowerOfTen, BeyondTheExtendedRangeFails) {
   EXPECT_THROW(ScaleByPowerOfTen(2, 4932), EOverflow);
