@@ -98,8 +98,7 @@ TEST_P(StreamDecodeTest, MatchesReference) {
   ExpectSameAsReference(test::EncodeTestJpeg(c.stream), c.depth, c.arguments);
 }
 
-INSTANTIATE_TEST_SUITE_P(Streams, StreamDecodeTest, testing::ValuesIn(kStreams),
-                         [](const testing::TestParamInfo<StreamCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Streams, StreamDecodeTest, testing::ValuesIn(kStreams), testing::PrintToStringParamName());
 
 TEST(JpegDecodeTest, HalfScaleMatchesReferenceAndIsKnownBeforeDecoding) {
   const auto stream = ArtFile("box.jpg");

@@ -144,8 +144,7 @@ TEST_P(JpegFailureTest, RaisesItsMessageOnceAndThenDrawsWhatItHas) {
   EXPECT_TRUE(image.DecodedBitmap().Empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Failures, JpegFailureTest, testing::ValuesIn(kFailures),
-                         [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Failures, JpegFailureTest, testing::ValuesIn(kFailures), testing::PrintToStringParamName());
 
 TEST(JpegImageTest, ResizingIsRefused) {
   TJPEGImage image;

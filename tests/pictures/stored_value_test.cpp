@@ -117,8 +117,7 @@ const SilentCase kSilent[] = {
     {"ShortClassName", Bytes{20, 'T', 'J', 'P', 'E', 'G'}},
     {"ClassNameOver63", PictureBytes(std::string(70, 'T'), {})},
 };
-INSTANTIATE_TEST_SUITE_P(Silent, SilentValueTest, testing::ValuesIn(kSilent),
-                         [](const testing::TestParamInfo<SilentCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Silent, SilentValueTest, testing::ValuesIn(kSilent), testing::PrintToStringParamName());
 
 // Values that fail, each with its class and message; the previous picture
 // stays.
@@ -161,8 +160,7 @@ const FailingCase kFailing[] = {
     {"IconLayoutNotRead", PictureBytes("TIcon", {0, 0, 1, 0}), "Format d'image non pris en charge", false},
     {"MetafileLayoutNotRead", PictureBytes("TMetafile", {1}), "Format d'image non pris en charge", false},
 };
-INSTANTIATE_TEST_SUITE_P(Failing, FailingValueTest, testing::ValuesIn(kFailing),
-                         [](const testing::TestParamInfo<FailingCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Failing, FailingValueTest, testing::ValuesIn(kFailing), testing::PrintToStringParamName());
 
 TEST_F(StoredValueTest, EmptyStreamIsAPictureThatFailsAtFirstDraw) {
   TPicture picture;
@@ -204,8 +202,7 @@ const BinaryCase kBinary[] = {
     {"Type10LengthCut", Bytes{10, 9, 0}, "Erreur de lecture du flux"},
     {"NothingAtAll", Bytes{}, "Erreur de lecture du flux"},
 };
-INSTANTIATE_TEST_SUITE_P(Binary, BinaryValueTest, testing::ValuesIn(kBinary),
-                         [](const testing::TestParamInfo<BinaryCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Binary, BinaryValueTest, testing::ValuesIn(kBinary), testing::PrintToStringParamName());
 
 // The whole property as the window-description reader meets it: every
 // failure comes back as one EReadError naming the control and the property.
@@ -241,8 +238,7 @@ const PropertyCase kProperties[] = {
      "Erreur lors de la lecture de img1.Picture.Data: Valeur de propri\xE9t\xE9 incorrecte"},
     {"ClassNotListed", WholeValue(PictureBytes("TImage", {})), ""},
 };
-INSTANTIATE_TEST_SUITE_P(Property, PictureProperty, testing::ValuesIn(kProperties),
-                         [](const testing::TestParamInfo<PropertyCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Property, PictureProperty, testing::ValuesIn(kProperties), testing::PrintToStringParamName());
 
 TEST(IconValueTest, CommittedIconWrapsAndDecodes) {
   const auto file = ArtFile("icon.ico");
