@@ -57,7 +57,7 @@ TEST_P(OperationTest, RunsItsColumnsCalculatorAndLeavesTheOthers) {
 INSTANTIATE_TEST_SUITE_P(Operations, OperationTest,
                          testing::Values(Request{"btn1Click", kCylinder}, Request{"btn2Click", kBox},
                                          Request{"Button1Click", kSphere}, Request{"Button2Click", kPyramid}),
-                         [](const testing::TestParamInfo<Request>& info) { return info.param.operation; });
+                         testing::PrintToStringParamName());
 
 TEST(OperationTest, NothingRunsBeforeTheWindowIsBuilt) {
   Wired wired;
@@ -132,8 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"cylinder_radius_1e400", "btn1Click", kCylinder, {{"Edit1", "1e400"}},
                     "Débordement en virgule flottante.", nullptr},
         FailureCase{"sphere_radius_1e5120", "Button1Click", kSphere, {{"Edit2", "1e5120"}},
-                    "Opération en virgule flottante incorrecte.", " +Inf Cm² "}),
-    [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+                    "Opération en virgule flottante incorrecte.", " +Inf Cm² "}), testing::PrintToStringParamName());
 
 // The hook hears the target's sender: the window the click was on.
 TEST(FailureFlowTest, HookHearsTheWindowAsSender) {

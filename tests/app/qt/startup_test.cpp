@@ -71,7 +71,7 @@ TEST_P(StartUpStateTest, HonoursTheShowRequest) {
 INSTANTIATE_TEST_SUITE_P(States, StartUpStateTest,
                          testing::Values(StateCase{"maximized", ShowRequest::kMaximized, Qt::WindowMaximized},
                                          StateCase{"minimized", ShowRequest::kMinimized, Qt::WindowMinimized}),
-                         [](const testing::TestParamInfo<StateCase>& info) { return info.param.name; });
+                         testing::PrintToStringParamName());
 
 // A description the real reader cannot read: its failure reaches the
 // last-resort box, and the run ends with 1 before the window shows.
@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"btn1", "btn1", "Calculer la surface (CYLINDRE)",
                              "Même action que le bouton coloré « Calculer la surface » (CYLINDRE)"},
                     NameCase{"VividButton4", "VividButton4", "Calculer la surface (PYRAMIDE)", ""}),
-    [](const testing::TestParamInfo<NameCase>& info) { return info.param.name; });
+    testing::PrintToStringParamName());
 
 // The pictures are graphics of the surface, named after what they show and
 // placed where they are drawn; the heading bars are named after their caption.

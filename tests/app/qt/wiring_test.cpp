@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Request{"VividButton1", kCylinder}, Request{"btn1", kCylinder}, Request{"VividButton2", kBox},
                     Request{"btn2", kBox}, Request{"VividButton3", kSphere}, Request{"Button1", kSphere},
                     Request{"VividButton4", kPyramid}, Request{"Button2", kPyramid}),
-    [](const testing::TestParamInfo<Request>& info) { return info.param.button; });
+    testing::PrintToStringParamName());
 
 // The standard buttons show a thin border around the colored ones (3, 4, 4
 // and 5 pixels); a click there reaches the standard button.
@@ -85,8 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BorderClick{"btn1_bottom", "btn1", {116, 31}, kCylinder},
                     BorderClick{"btn2_left", "btn2", {1, 16}, kBox},
                     BorderClick{"Button1_bottom", "Button1", {116, 31}, kSphere},
-                    BorderClick{"Button2_right", "Button2", {231, 16}, kPyramid}),
-    [](const testing::TestParamInfo<BorderClick>& info) { return info.param.name; });
+                    BorderClick{"Button2_right", "Button2", {231, 16}, kPyramid}), testing::PrintToStringParamName());
 
 struct KeyPress {
   const char* name;
@@ -110,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, ButtonKeyTest,
                          testing::Values(KeyPress{"Space_on_btn1", "btn1", Qt::Key_Space},
                                          KeyPress{"Return_on_btn1", "btn1", Qt::Key_Return},
                                          KeyPress{"Enter_on_btn1", "btn1", Qt::Key_Enter}),
-                         [](const testing::TestParamInfo<KeyPress>& info) { return info.param.name; });
+                         testing::PrintToStringParamName());
 
 // Enter in an edit box clicks nothing: no button of the window is a default one.
 TEST(ButtonKeyTest, ReturnInAnEditBoxRunsNothing) {
