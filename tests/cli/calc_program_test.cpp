@@ -84,8 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The failure's message goes to stderr in UTF-8.
         ProgramRow{"failure_exits_1", "LANG=C", "sphere 1e400", 1, "                 Cm\xC2\xB2 \n0 mA\n",
                    "D\xC3\xA9" "bordement en virgule flottante.\n"},
-        ProgramRow{"usage_exits_2", "LANG=C", "cube", 2, ""}),
-    [](const testing::TestParamInfo<ProgramRow>& info) { return std::string(info.param.name); });
+        ProgramRow{"usage_exits_2", "LANG=C", "cube", 2, ""}), testing::PrintToStringParamName());
 
 TEST(Program, FullDeviceIsAWriteFailure) {
   for (const char* arguments : {"cylindre 3 10", "--batch", "--help"}) {
