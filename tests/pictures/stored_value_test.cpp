@@ -48,8 +48,7 @@ TEST_F(StoredValueTest, WritesTheJpegValueLayout) {
 }
 
 TEST_F(StoredValueTest, EachArtValueReadsBackWithItsBytesAndSize) {
-  for (const char* file : {"cylinder.jpg", "box.jpg", "sphere.jpg", "pyramid.jpg", "degreasing.jpg",
-                           "electrolysis.jpg", "colouring.jpg", "fixing.jpg"}) {
+  for (const char* file : test::kArtFiles) {
     SCOPED_TRACE(file);
     const Bytes stream = ArtBytes(file);
     const Bytes value = WriteJPEGPictureValue(stream);

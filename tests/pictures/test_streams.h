@@ -50,6 +50,10 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
 // A copy of the named art file's bytes, for tests that keep or change them.
 std::vector<std::uint8_t> ArtBytes(const char* name);
 
+// The window's eight pictures, shapes then steps.
+inline constexpr const char* kArtFiles[] = {"cylinder.jpg",   "box.jpg",          "sphere.jpg",    "pyramid.jpg",
+                                            "degreasing.jpg", "electrolysis.jpg", "colouring.jpg", "fixing.jpg"};
+
 // Suites whose stored values name TJPEGImage, as the program registers it.
 class JpegFormatsTest : public testing::Test {
  protected:
