@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"Label1_has_no_role", LabelRole("Label1"), ""},
         NameCase{"Image1", std::string(PictureDescription("Image1")), "Sphère : rayon"},
         NameCase{"Panel2_is_no_picture", std::string(PictureDescription("Panel2")), ""}),
-    [](const testing::TestParamInfo<NameCase>& info) { return info.param.name; });
+    testing::PrintToStringParamName());
 
 // Each calculator's standard button lies under its colored one.
 TEST(ComputeButtonsTest, EachCalculatorHasItsOwnPair) {

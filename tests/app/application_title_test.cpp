@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "X" + std::string(14, 'x')},
         // The limit falls inside "É" (two bytes): the half character is dropped.
         TitleCase{"limit_inside_a_character", PathOfLength(256, "AB\xC3\x89"), "Ab"}),
-    [](const testing::TestParamInfo<TitleCase>& info) { return info.param.name; });
+    testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace anod

@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"argument_before_environment", {"anodisation", "-platform", "offscreen"},
                   {{"QT_QPA_PLATFORM", "nosuch"}}, ""},
         CheckCase{"argument_without_value_ignored", {"anodisation", "-platform"}, {{"DISPLAY", ":0"}}, ""}),
-    [](const testing::TestParamInfo<CheckCase>& info) { return info.param.name; });
+    testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace anod

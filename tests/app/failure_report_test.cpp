@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                           "\r\n"},
         UnhandledTextCase{"offset_beyond_eight_digits", "EAbort", 0x123456789, "",
                           "Exception EAbort dans le module anodisation dans 123456789.\r\n\r\n"}),
-    [](const testing::TestParamInfo<UnhandledTextCase>& info) { return info.param.name; });
+    testing::PrintToStringParamName());
 
 class ECancelled : public EAbort {
   using EAbort::EAbort;
@@ -113,8 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{"std_runtime_error", [] { throw std::runtime_error("boom"); }, FailureRoute::kUnhandled,
                    "Erreur d'application", "Exception std::runtime_error dans le module "},
         ReportCase{"int", [] { throw 42; }, FailureRoute::kUnhandled, "Erreur d'application",
-                   "Exception int dans le module "}),
-    [](const testing::TestParamInfo<ReportCase>& info) { return info.param.name; });
+                   "Exception int dans le module "}), testing::PrintToStringParamName());
 
 TEST(ReportTest, InstalledHookReplacesTheBoxButNotTheDrop) {
   FakeProgram program;

@@ -41,8 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ArgumentsCase{"unknown_ignored", {"anodisation", "--verbose", "3"}, ShowRequest::kNormal},
                     // The program's own name is not an argument.
                     ArgumentsCase{"program_named_like_an_option", {"--maximized"}, ShowRequest::kNormal},
-                    ArgumentsCase{"no_arguments_at_all", {}, ShowRequest::kNormal}),
-    [](const testing::TestParamInfo<ArgumentsCase>& info) { return info.param.name; });
+                    ArgumentsCase{"no_arguments_at_all", {}, ShowRequest::kNormal}), testing::PrintToStringParamName());
 
 // Records the calls in order; building runs `on_build` (to fail, or to
 // change the control word as a toolkit creating windows may).

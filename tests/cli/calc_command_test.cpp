@@ -97,8 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "(SPHERE) : \xC2\xAB \\\"\\\\ \xC2\xBB.\"}\n", ""},
         // Scripts get a decimal point whatever the locale's mark.
         CommandRow{"format_tsv_exponent_form", {"--format", "tsv", "sphere", "1e7"}, 0,
-                   "1256000000000000.00\t1.256E16\t\n", ""}),
-    [](const testing::TestParamInfo<CommandRow>& info) { return std::string(info.param.name); });
+                   "1256000000000000.00\t1.256E16\t\n", ""}), testing::PrintToStringParamName());
 
 struct UsageRow {
   const char* name;
@@ -131,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageRow{"format_without_value", {"--format"}, "without a value"},
                     // A shape name is echoed as valid UTF-8, controls shown.
                     UsageRow{"lone_e_acute_shape", {"cub\xE9\x1B"}, "\xC2\xAB cub?\\x1B \xC2\xBB"}),
-    [](const testing::TestParamInfo<UsageRow>& info) { return std::string(info.param.name); });
+    testing::PrintToStringParamName());
 
 TEST(CalcCommand, HelpIsInFrenchAndEnglish) {
   for (const char* option : {"--help", "-h"}) {
@@ -226,8 +225,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "null\n{\"surface\":null,\"current\":null,\"message\":\"trop de textes pour sphere (1 au plus) / "
                  "too many texts\"}\n", "json"},
         BatchRow{"too_many_texts", "sphere\t1\t2\t\t\t\n", 2,
-                 "\t\ttrop de textes pour sphere (1 au plus) / too many texts\n"}),
-    [](const testing::TestParamInfo<BatchRow>& info) { return std::string(info.param.name); });
+                 "\t\ttrop de textes pour sphere (1 au plus) / too many texts\n"}), testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace anod

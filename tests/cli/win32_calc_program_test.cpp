@@ -113,8 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
         ProgramRow{"accented_argument", L"sphere \x00E9", 1, "                 Cm\xC2\xB2 \n0 mA\n",
                    "Valeur incorrecte pour \xC2\xAB Rayon \xC2\xBB (SPHERE) : \xC2\xAB \xC3\xA9 \xC2\xBB.\n"},
         ProgramRow{"quoted_argument_with_space", L"cylindre \"3 \" 10", 0, " 244.92 Cm\xC2\xB2 \n2450 mA \n", ""},
-        ProgramRow{"usage_exits_2", L"cube", 2, "", ""}),
-    [](const testing::TestParamInfo<ProgramRow>& info) { return std::string(info.param.name); });
+        ProgramRow{"usage_exits_2", L"cube", 2, "", ""}), testing::PrintToStringParamName());
 
 TEST(Program, BatchReadsStdinBytes) {
   const Outcome outcome = RunProgram(L"--batch", "sphere\t2\r\nsphere\t1e400\n");

@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         CalculatorRow{"pyramid_0_3", kPyr, Fields("0", "3"), Surface("9.00"), Current("90")},
         CalculatorRow{"box_1_1_0", kBox, Fields("1", "1", "0"), Surface("2.00"), Current("20")},
         CalculatorRow{"sphere_1e7", kSph, Fields("1e7"), Surface("1256000000000000.00"), Current("1.256E16")}),
-    [](const testing::TestParamInfo<CalculatorRow>& info) { return std::string(info.param.name); });
+    testing::PrintToStringParamName());
 
 INSTANTIATE_TEST_SUITE_P(
     Guards, Calculator,
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
         CalculatorRow{"cylinder_minus_0_10", kCyl, Fields("-0", "10"), kOldSurface, kOldCurrent},
         CalculatorRow{"box_0_3_4", kBox, Fields("0", "3", "4"), kOldSurface, kOldCurrent},
         CalculatorRow{"box_empty_3_4", kBox, Fields("", "3", "4"), kOldSurface, kOldCurrent}),
-    [](const testing::TestParamInfo<CalculatorRow>& info) { return std::string(info.param.name); });
+    testing::PrintToStringParamName());
 
 const std::string kOverflow = "D\xE9" "bordement en virgule flottante";
 const std::string kInvalid = "Op\xE9ration en virgule flottante incorrecte";
@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         CalculatorRow{"sphere_400_nines_then_x", kSph, Fields(std::string(400, '9') + "x"), kOldSurface,
                       kOldCurrent, Failure::kOverflow},
         CalculatorRow{"sphere_2e4932", kSph, Fields("2e4932"), kOldSurface, kOldCurrent, Failure::kOverflow}),
-    [](const testing::TestParamInfo<CalculatorRow>& info) { return std::string(info.param.name); });
+    testing::PrintToStringParamName());
 
 // Malformed and negative fields are refused right after they are read.
 INSTANTIATE_TEST_SUITE_P(
@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Failure::kInvalidInput,
                       "Valeur incorrecte pour \xAB Rayon \xBB (SPHERE) : \xAB " + std::string(32, 'x') + " \xBB"},
         CalculatorRow{"sphere_question_mark", kSph, Fields("?"), kOldSurface, kOldCurrent, Failure::kInvalidInput}),
-    [](const testing::TestParamInfo<CalculatorRow>& info) { return std::string(info.param.name); });
+    testing::PrintToStringParamName());
 
 INSTANTIATE_TEST_SUITE_P(
     AcceptedFields, Calculator,
@@ -189,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
         CalculatorRow{"sphere_1e4294967296", kSph, Fields("1e4294967296"), Surface("+Inf"), kOldCurrent,
                       Failure::kInvalidOp},
         CalculatorRow{"sphere_leading_spaces_2", kSph, Fields("  2"), Surface("50.24"), Current("500")}),
-    [](const testing::TestParamInfo<CalculatorRow>& info) { return std::string(info.param.name); });
+    testing::PrintToStringParamName());
 
 // Currents beyond the 64-bit product.
 INSTANTIATE_TEST_SUITE_P(
@@ -209,8 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
         CalculatorRow{"box_1_461168601842738816_0", kBox, Fields("1", "461168601842738816", "0"),
                       Surface("922337203685477632.00"), Current("9.22337203685478E18")},
         CalculatorRow{"box_1_3e18_0", kBox, Fields("1", "3e18", "0"), Surface("6000000000000000000.00"),
-                      Current("6E19")}),
-    [](const testing::TestParamInfo<CalculatorRow>& info) { return std::string(info.param.name); });
+                      Current("6E19")}), testing::PrintToStringParamName());
 
 TEST(Calculators, SurfaceIsWrittenBeforeTheCurrent) {
   std::vector<std::string> writes;

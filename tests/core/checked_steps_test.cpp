@@ -11,6 +11,7 @@
 #include "core/extended.h"
 #include "core/failures.h"
 #include "core/float_environment.h"
+#include "tests/core/opaque.h"
 
 #ifndef __OPTIMIZE__
 #error "checked_steps_test.cpp must be compiled with optimisation"
@@ -19,11 +20,7 @@
 namespace anod {
 namespace {
 
-// Values the optimiser cannot see through.
-Extended Opaque(Extended x) {
-  asm volatile("" : "+m"(x));
-  return x;
-}
+using test::Opaque;
 
 constexpr Extended kHuge = 1e4000L;
 constexpr Extended kInf = kExtendedInfinity;
@@ -102,8 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         StepRow{"div_0_by_0", DivStep, 0, 0, Expect::kInvalid},
         StepRow{"mulmul_1e2466_twice", MulMulStep, 1e2466L, 1e2466L, Expect::kOverflow},
         StepRow{"mul_tiny_by_tiny", MulStep, 1e-4000L, 1e-4000L, Expect::kNone},
-        StepRow{"mul_2_by_3", MulStep, 2, 3, Expect::kNone}),
-    [](const testing::TestParamInfo<StepRow>& info) { return std::string(info.param.name); });
+        StepRow{"mul_2_by_3", MulStep, 2, 3, Expect::kNone}), testing::PrintToStringParamName());
 
 struct StoreRow {
   const char* name;
@@ -153,8 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                     StoreRow{"infinity", kInf, false, std::numeric_limits<double>::infinity()},
                     StoreRow{"1e_minus_400", 1e-400L, false, 0},
                     StoreRow{"1e_minus_310", 1e-310L, false, 1e-310},
-                    StoreRow{"one_third", 1.0L / 3, false, 1.0 / 3}),
-    [](const testing::TestParamInfo<StoreRow>& info) { return std::string(info.param.name); });
+                    StoreRow{"one_third", 1.0L / 3, false, 1.0 / 3}), testing::PrintToStringParamName());
 
 // Inlined into a caller that throws the value away, a failing step still
 // fails, and the step after it does not run.

@@ -28,7 +28,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CodePageRow{"e_acute", "D\xC3\xA9" "bordement", "D\xE9" "bordement"},
                     CodePageRow{"guillemets", "\xC2\xAB x \xC2\xBB", "\xAB x \xBB"},
                     CodePageRow{"euro", "1\xE2\x82\xAC", "1\x80"}, CodePageRow{"empty", "", ""}),
-    [](const testing::TestParamInfo<CodePageRow>& info) { return std::string(info.param.name); });
+    testing::PrintToStringParamName());
 
 TEST(CodePage, CharactersItLacksBecomeQuestionMarks) {
   EXPECT_EQ(Utf8ToCp1252("1\xE2\x9C\x93"), "1?");    // check mark
@@ -64,8 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         IllFormedRow{"overlong_point", "1\xC0\xAE" "5", "1??5"},
         IllFormedRow{"overlong_line_feed", "\xC0\x8A", "??"},
         IllFormedRow{"last_code_point", "\xF4\x8F\xBF\xBF", "?"},
-        IllFormedRow{"cut_at_the_end", "2\xE2\x82", "2?"}),
-    [](const testing::TestParamInfo<IllFormedRow>& info) { return std::string(info.param.name); });
+        IllFormedRow{"cut_at_the_end", "2\xE2\x82", "2?"}), testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace anod

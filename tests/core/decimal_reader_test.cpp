@@ -61,30 +61,25 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderRow{"0_point_199_zeros_1_e200", "0." + std::string(199, '0') + "1e200", 1, 0},
         // 5119 still scales; a value reaching past the extended range would
         // have failed, zero does not.
-        ReaderRow{"0e5119", "0e5119", 0, 0}, ReaderRow{"1e_minus_5119", "1e-5119", 0, 0}),
-    [](const testing::TestParamInfo<ReaderRow>& info) { return std::string(info.param.name); });
+        ReaderRow{"0e5119", "0e5119", 0, 0}, ReaderRow{"1e_minus_5119", "1e-5119", 0, 0},
+        ReaderRow{"244_92", "244.92", 24492.0L / 100.0L, 0}, ReaderRow{"0_5", "0.5", 0.5L, 0},
+        ReaderRow{"12_5e_minus_1", "12.5e-1", 1.25L, 0},
+        // Each digit rounds to the nearest extended: 2^64 - 1 still fits the
+        // 64-bit significand, 2^64 + 1 rounds to even (2^64), 2^64 + 3 up to 2^64 + 4.
+        ReaderRow{"2_pow_64_minus_1", "18446744073709551615", 0x1p64L - 1, 0},
+        ReaderRow{"2_pow_64_minus_1_over_10", "1844674407370955161.5", (0x1p64L - 1) / 10, 0},
+        ReaderRow{"2_pow_64_plus_1", "18446744073709551617", 0x1p64L, 0},
+        ReaderRow{"2_pow_64_plus_3", "18446744073709551619", 0x1p64L + 4, 0}), testing::PrintToStringParamName());
 
-TEST(ReadDecimal, OverflowWhileScalingFails) {
-  EXPECT_THROW(ReadDecimal("2e4932"), EOverflow);
-  EXPECT_THROW(ReadDecimal("1e4933"), EOverflow);
+TEST(ReadDecimal, OverflowWhileScalingOrAccumulatingFails) {
+  // 4940 digits are more than the extended range holds: acc × 10 overflows,
+  // even in the fraction, where the scale would bring it back.
+  for (const std::string& text : {std::string("2e4932"), std::string("1e4933"), std::string(4940, '9'),
+                                  "." + std::string(4940, '9')}) {
+    SCOPED_TRACE(text.substr(0, 8));
+    EXPECT_THROW(ReadDecimal(text), EOverflow);
+  }
   EXPECT_NO_THROW(ReadDecimal("1e4931"));
-}
-
-TEST(ReadDecimal, OverflowWhileAccumulatingFails) {
-  // More digits than the extended range holds: acc × 10 overflows.
-  EXPECT_THROW(ReadDecimal(std::string(4940, '9')), EOverflow);
-  // Even in the fraction, where the scale would bring it back.
-  EXPECT_THROW(ReadDecimal("." + std::string(4940, '9')), EOverflow);
-}
-
-TEST(ReadDecimal, DigitsRoundToNearestExtendedEachStep) {
-  // 2^64 − 1 still fits the 64-bit significand exactly.
-  EXPECT_EQ(ReadDecimal("18446744073709551615").value, 0x1p64L - 1);
-  EXPECT_EQ(ReadDecimal("1844674407370955161.5").value, (0x1p64L - 1) / 10);
-  // 2^64 + 1 needs 65 bits: the last addition rounds to even, 2^64.
-  EXPECT_EQ(ReadDecimal("18446744073709551617").value, 0x1p64L);
-  // 2^64 + 3 rounds up to 2^64 + 4.
-  EXPECT_EQ(ReadDecimal("18446744073709551619").value, 0x1p64L + 4);
 }
 
 TEST(ReadDecimal, ValuesBeyondTheDoubleRangeStayExtended) {
@@ -92,12 +87,6 @@ TEST(ReadDecimal, ValuesBeyondTheDoubleRangeStayExtended) {
   EXPECT_EQ(reading.position, 0);
   // 10^400 within one unit in the last place: the scaling rounds twice.
   EXPECT_NEAR(static_cast<double>(reading.value / 1e400L - 1), 0, 0x1p-62);
-}
-
-TEST(ReadDecimal, SeveralDigitsOnEachSideOfThePoint) {
-  EXPECT_EQ(ReadDecimal("244.92").value, 24492.0L / 100.0L);
-  EXPECT_EQ(ReadDecimal("0.5").value, 0.5L);
-  EXPECT_EQ(ReadDecimal("12.5e-1").value, 1.25L);
 }
 
 }  // namespace

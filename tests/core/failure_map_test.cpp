@@ -70,8 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         MapRow{"C000013A_control_c", 0xC000013A, "EControlC", "Frappe de Contr\xF4le-C"},
         MapRow{"C00000FD_stack_overflow", 0xC00000FD, "EStackOverflow", "D\xE9" "bordement de pile"},
         MapRow{"C0000025_other", 0xC0000025, "EExternalException", "Exception externe C0000025"},
-        MapRow{"code_1_other", 0x1, "EExternalException", "Exception externe 1"}),
-    [](const testing::TestParamInfo<MapRow>& info) { return std::string(info.param.name); });
+        MapRow{"code_1_other", 0x1, "EExternalException", "Exception externe 1"}), testing::PrintToStringParamName());
 
 TEST(FailureMap, MathFailuresShareTheirBase) {
   ExceptionRecord record;
@@ -137,8 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
                     StatusRow{"overflow_inexact", 0x28, kFloatOverflow},
                     StatusRow{"underflow", 0x10, kFloatUnderflow}, StatusRow{"inexact", 0x20, kFloatInexactResult},
                     StatusRow{"invalid_and_overflow", 0x09, kFloatInvalidOperation},
-                    StatusRow{"other_bits_only", 0x3800, 0}),
-    [](const testing::TestParamInfo<StatusRow>& info) { return std::string(info.param.name); });
+                    StatusRow{"other_bits_only", 0x3800, 0}), testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace anod

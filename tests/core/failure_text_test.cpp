@@ -32,8 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextRow{"ends_with_dash", "a-", "a-"}, TextRow{"ends_with_space", "a ", "a "},
         TextRow{"ends_with_slash", "a/", "a/."}, TextRow{"ends_with_digit", "Exception externe 1", "Exception externe 1."},
         TextRow{"ends_with_guillemet", "\xAB 1,5 \xBB", "\xAB 1,5 \xBB."},
-        TextRow{"ends_with_e_acute", "\xE9", "\xE9."}, TextRow{"empty", "", ""}),
-    [](const testing::TestParamInfo<TextRow>& info) { return std::string(info.param.name); });
+        TextRow{"ends_with_e_acute", "\xE9", "\xE9."}, TextRow{"empty", "", ""}), testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace anod

@@ -57,8 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         FixedRow{"9_999", 9.999, 3, 2, "10.00"}, FixedRow{"10_5", 10.5, 3, 2, "10.50"},
         FixedRow{"15_995", 15.995L, 3, 2, "16.00"}, FixedRow{"0_004", 0.004, 3, 2, "0.00"},
         FixedRow{"minus_0_005", -0.005, 3, 2, "-0.01"},
-        FixedRow{"25_12", 25.12, 3, 2, "25.12"}),
-    [](const testing::TestParamInfo<FixedRow>& info) { return std::string(info.param.name); });
+        FixedRow{"25_12", 25.12, 3, 2, "25.12"}), testing::PrintToStringParamName());
 
 INSTANTIATE_TEST_SUITE_P(
     OtherWidthsAndDecimals, FixedTable,
@@ -76,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         FixedRow{"width12_two_to_120", 0x1p120L, 12, 2, " 1.329E+0036"},
         FixedRow{"width30_1e20", 1e20L, 30, 2, std::string(6, ' ') + "100000000000000000000.00"},
         FixedRow{"width30_negative_decimals_1e20", 1e20L, 30, -1, std::string(4, ' ') + " 1.00000000000000000E+0020"}),
-    [](const testing::TestParamInfo<FixedRow>& info) { return std::string(info.param.name); });
+    testing::PrintToStringParamName());
 
 TEST(FormatFixed, LengthRules) {
   // Width 3 never fills: every text has at least three characters.

@@ -4,14 +4,12 @@
 
 #include "core/extended.h"
 #include "core/failures.h"
+#include "tests/core/opaque.h"
 
 namespace anod {
 namespace {
 
-Extended Opaque(Extended x) {
-  asm volatile("" : "+m"(x));
-  return x;
-}
+using test::Opaque;
 
 std::uint16_t HardwareControlWord() {
   std::uint16_t word;

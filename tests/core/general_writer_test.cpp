@@ -39,8 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
         GeneralRow{"two_to_63_minus_1", 9223372036854775807.0L, "9.22337203685478E18"},
         GeneralRow{"minus_two_to_63", -0x1p63L, "-9.22337203685478E18"},
         GeneralRow{"1e19", 1e19L, "1E19"}, GeneralRow{"negative_zero", -0.0L, "0"},
-        GeneralRow{"1", 1, "1"}, GeneralRow{"100", 100, "100"}),
-    [](const testing::TestParamInfo<GeneralRow>& info) { return std::string(info.param.name); });
+        GeneralRow{"1", 1, "1"}, GeneralRow{"100", 100, "100"}), testing::PrintToStringParamName());
 
 INSTANTIATE_TEST_SUITE_P(
     Fractions, GeneralTable,
@@ -61,8 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         GeneralRow{"largest", std::numeric_limits<Extended>::max(), "1.18973149535723E4932"},
         GeneralRow{"plus_infinity", kExtendedInfinity, "INF"},
         GeneralRow{"minus_infinity", -kExtendedInfinity, "-INF"},
-        GeneralRow{"nan", std::numeric_limits<Extended>::quiet_NaN(), "NAN"}),
-    [](const testing::TestParamInfo<GeneralRow>& info) { return std::string(info.param.name); });
+        GeneralRow{"nan", std::numeric_limits<Extended>::quiet_NaN(), "NAN"}), testing::PrintToStringParamName());
 
 TEST(FormatGeneral, UsesTheLocaleDecimalMark) {
   SetLocaleDecimalMark(',');

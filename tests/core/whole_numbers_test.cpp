@@ -32,8 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RoundRow{"two_to_63_minus_three_halves", 0x1p63L - 1.5L,
                              std::numeric_limits<std::int64_t>::max() - 1},
                     RoundRow{"minus_two_to_63_minus_half", -0x1p63L - 0.5L,
-                             std::numeric_limits<std::int64_t>::min()}),
-    [](const testing::TestParamInfo<RoundRow>& info) { return std::string(info.param.name); });
+                             std::numeric_limits<std::int64_t>::min()}), testing::PrintToStringParamName());
 
 struct FailRow {
   const char* name;
@@ -58,8 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // A tie that goes to the even neighbour 2^63.
                     FailRow{"two_to_63_minus_half", 0x1p63L - 0.5L}, FailRow{"minus_two_to_63_minus_1", -0x1p63L - 1},
                     FailRow{"plus_infinity", kExtendedInfinity}, FailRow{"minus_infinity", -kExtendedInfinity},
-                    FailRow{"1e30", 1e30L}),
-    [](const testing::TestParamInfo<FailRow>& info) { return std::string(info.param.name); });
+                    FailRow{"1e30", 1e30L}), testing::PrintToStringParamName());
 
 struct MulRow {
   const char* name;
@@ -80,8 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MulRow{"922337203685477581_by_10", 922337203685477581, 10, -9223372036854775806},
                     MulRow{"1e18_by_10", 1000000000000000000, 10, -8446744073709551616},
                     MulRow{"min_by_minus_1", std::numeric_limits<std::int64_t>::min(), -1,
-                           std::numeric_limits<std::int64_t>::min()}),
-    [](const testing::TestParamInfo<MulRow>& info) { return std::string(info.param.name); });
+                           std::numeric_limits<std::int64_t>::min()}), testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace anod

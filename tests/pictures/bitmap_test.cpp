@@ -7,6 +7,7 @@
 
 #include "core/failures.h"
 #include "platform/qt/qt_canvas.h"
+#include "tests/pictures/test_streams.h"
 
 namespace anod {
 namespace {
@@ -43,13 +44,8 @@ TEST(BitmapTest, RowsArePaddedAndBoundsChecked) {
     EXPECT_EQ(b.Stride(), row.stride);
     EXPECT_EQ(b.ScanLine(row.height - 1) - b.ScanLine(0), row.stride * (row.height - 1));
     EXPECT_EQ(b.ScanLine(0)[0], 0);  // new pixels are black
-    std::string message;
-    try {
-      b.ScanLine(row.height);
-    } catch (const EInvalidGraphicOperation& e) {
-      message = e.Message();
-    }
-    EXPECT_EQ(message, "Indice ligne hors limites");
+    EXPECT_EQ(test::MessageOf<EInvalidGraphicOperation>([&] { b.ScanLine(row.height); }),
+              "Indice ligne hors limites");
     EXPECT_THROW(b.ScanLine(-1), EInvalidGraphicOperation);
   }
 }

@@ -14,6 +14,7 @@
 #include "pictures/stored_value.h"
 #include "pictures/tick_count.h"
 #include "platform/qt/qt_canvas.h"
+#include "tests/pictures/test_streams.h"
 
 namespace anod {
 namespace {
@@ -43,11 +44,7 @@ void LoadArt(TImage& image, const char* file) {
   image.Picture().SetGraphic(std::move(jpeg));
 }
 
-class ImageControlTest : public testing::Test {
- protected:
-  static void SetUpTestSuite() { RegisterJPEGFormats(); }
-  static void TearDownTestSuite() { UnregisterJPEGFormats(); }
-};
+using ImageControlTest = test::JpegFormatsTest;
 
 // The eight controls as the window sets them: bounds, picture, then the flag.
 struct WindowPicture {
@@ -181,13 +178,7 @@ TEST_F(ImageControlTest, EmptyStreamFailsAtFirstPaintOnlyAndThenDrawsNothing) {
   const auto value = WriteJPEGPictureValue({});
   ReadPictureValue(image.Picture(), std::span(value).subspan(5));
   ImageCanvas out(105, 105, clFuchsia);
-  std::string message;
-  try {
-    image.Paint(out.canvas());
-  } catch (const EJPEG& e) {
-    message = e.Message();
-  }
-  EXPECT_EQ(message, "Erreur JPEG #42");
+  EXPECT_EQ(test::MessageOf<EJPEG>([&] { image.Paint(out.canvas()); }), "Erreur JPEG #42");
   EXPECT_FALSE(image.Painting());
   EXPECT_NO_THROW(image.Paint(out.canvas()));
   EXPECT_EQ(out.Pixel(50, 50), (Rgb{255, 0, 255}));

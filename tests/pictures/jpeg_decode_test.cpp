@@ -47,29 +47,21 @@ void ExpectSameAsReference(std::span<const std::uint8_t> stream, TJPEGPixelForma
   }
 }
 
-struct ArtCase {
-  const char* file;
-};
-void PrintTo(const ArtCase& c, std::ostream* os) { *os << c.file; }
-std::string ArtName(const testing::TestParamInfo<ArtCase>& info) {
-  const std::string name = info.param.file;
-  return name.substr(0, name.find('.'));
-}
-
-const ArtCase kArt[] = {{"cylinder.jpg"},   {"box.jpg"},          {"sphere.jpg"},    {"pyramid.jpg"},
-                        {"degreasing.jpg"}, {"electrolysis.jpg"}, {"colouring.jpg"}, {"fixing.jpg"}};
-
-class ArtDecodeTest : public testing::TestWithParam<ArtCase> {};
+class ArtDecodeTest : public testing::TestWithParam<const char*> {};
 
 TEST_P(ArtDecodeTest, TrueColourMatchesReferenceFloatBmp) {
-  ExpectSameAsReference(ArtFile(GetParam().file), TJPEGPixelFormat::jf24Bit, "-dct float -bmp");
+  ExpectSameAsReference(ArtFile(GetParam()), TJPEGPixelFormat::jf24Bit, "-dct float -bmp");
 }
 
 TEST_P(ArtDecodeTest, EightBitMatchesReferenceFloat236Colours) {
-  ExpectSameAsReference(ArtFile(GetParam().file), TJPEGPixelFormat::jf8Bit, "-dct float -colors 236 -bmp");
+  ExpectSameAsReference(ArtFile(GetParam()), TJPEGPixelFormat::jf8Bit, "-dct float -colors 236 -bmp");
 }
 
-INSTANTIATE_TEST_SUITE_P(Art, ArtDecodeTest, testing::ValuesIn(kArt), ArtName);
+INSTANTIATE_TEST_SUITE_P(Art, ArtDecodeTest, testing::ValuesIn(test::kArtFiles),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                           const std::string file = info.param;
+                           return file.substr(0, file.find('.'));
+                         });
 
 // Streams of other shapes and kinds, made here.
 struct StreamCase {
@@ -98,8 +90,7 @@ TEST_P(StreamDecodeTest, MatchesReference) {
   ExpectSameAsReference(test::EncodeTestJpeg(c.stream), c.depth, c.arguments);
 }
 
-INSTANTIATE_TEST_SUITE_P(Streams, StreamDecodeTest, testing::ValuesIn(kStreams),
-                         [](const testing::TestParamInfo<StreamCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Streams, StreamDecodeTest, testing::ValuesIn(kStreams), testing::PrintToStringParamName());
 
 TEST(JpegDecodeTest, HalfScaleMatchesReferenceAndIsKnownBeforeDecoding) {
   const auto stream = ArtFile("box.jpg");

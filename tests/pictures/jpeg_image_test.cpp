@@ -19,20 +19,8 @@
 namespace anod {
 namespace {
 
-std::vector<std::uint8_t> Art(const char* name) {
-  const auto b = ArtFile(name);
-  return {b.begin(), b.end()};
-}
-
-template <typename Failure, typename F>
-std::string MessageOf(F&& f) {
-  try {
-    f();
-  } catch (const Failure& e) {
-    return e.Message();
-  }
-  return "(nothing raised)";
-}
+using test::MessageOf;
+using test::ArtBytes;
 
 // The message codes the failure list names, in this library build.
 TEST(JpegLibraryCodesTest, NoSoiIs53AndInputEmptyIs42) {
@@ -44,7 +32,7 @@ TEST(JpegImageTest, LoadingReadsOnlyTheHeader) {
   TJPEGImage image;
   int changes = 0;
   image.OnChange = [&](TGraphic&) { ++changes; };
-  image.LoadFromBytes(Art("degreasing.jpg"));
+  image.LoadFromBytes(ArtBytes("degreasing.jpg"));
   EXPECT_EQ(changes, 1);
   EXPECT_FALSE(image.Decoded());
   EXPECT_EQ(image.Width(), 354);
@@ -62,7 +50,7 @@ TEST(JpegImageTest, GrayscaleStreamIsFlagged) {
 
 TEST(JpegImageTest, DecodesOnceAndKeepsTheBitmap) {
   TJPEGImage image;
-  image.LoadFromBytes(Art("sphere.jpg"));
+  image.LoadFromBytes(ArtBytes("sphere.jpg"));
   int starts = 0;
   image.OnProgress = [&](TGraphic&, TProgressStage stage, std::uint8_t, bool, const Rect&, const std::string&) {
     if (stage == TProgressStage::psStarting) ++starts;
@@ -78,16 +66,16 @@ TEST(JpegImageTest, DecodesOnceAndKeepsTheBitmap) {
 
 TEST(JpegImageTest, LoadingNewBytesDropsTheBitmap) {
   TJPEGImage image;
-  image.LoadFromBytes(Art("sphere.jpg"));
+  image.LoadFromBytes(ArtBytes("sphere.jpg"));
   image.DecodedBitmap();
-  image.LoadFromBytes(Art("fixing.jpg"));
+  image.LoadFromBytes(ArtBytes("fixing.jpg"));
   EXPECT_FALSE(image.Decoded());
   EXPECT_EQ(image.Width(), 354);
 }
 
 TEST(JpegImageTest, CopiesShareTheBytes) {
   TJPEGImage original;
-  original.LoadFromBytes(Art("box.jpg"));
+  original.LoadFromBytes(ArtBytes("box.jpg"));
   TJPEGImage copy;
   copy.Assign(original);
   EXPECT_EQ(copy.Data().get(), original.Data().get());
@@ -120,7 +108,7 @@ std::vector<std::uint8_t> OnlyStartOfImage() { return {0xFF, 0xD8}; }
 std::vector<std::uint8_t> Cmyk() { return test::EncodeTestJpeg({16, 16, 4, false, 85}); }
 std::vector<std::uint8_t> HugeFrame() {
   // A real stream whose frame header claims 60000 x 60000.
-  auto bytes = Art("box.jpg");
+  auto bytes = ArtBytes("box.jpg");
   for (std::size_t i = 2; i + 9 < bytes.size(); ++i) {
     if (bytes[i] == 0xFF && bytes[i + 1] == 0xC0) {
       bytes[i + 5] = 0xEA, bytes[i + 6] = 0x60, bytes[i + 7] = 0xEA, bytes[i + 8] = 0x60;
@@ -156,12 +144,11 @@ TEST_P(JpegFailureTest, RaisesItsMessageOnceAndThenDrawsWhatItHas) {
   EXPECT_TRUE(image.DecodedBitmap().Empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Failures, JpegFailureTest, testing::ValuesIn(kFailures),
-                         [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Failures, JpegFailureTest, testing::ValuesIn(kFailures), testing::PrintToStringParamName());
 
 TEST(JpegImageTest, ResizingIsRefused) {
   TJPEGImage image;
-  image.LoadFromBytes(Art("box.jpg"));
+  image.LoadFromBytes(ArtBytes("box.jpg"));
   const std::string message = "Impossible de modifier la taille d'une image JPEG";
   EXPECT_EQ(MessageOf<EInvalidGraphicOperation>([&] { image.SetWidth(10); }), message);
   EXPECT_EQ(MessageOf<EInvalidGraphicOperation>([&] { image.SetHeight(10); }), message);
@@ -173,7 +160,7 @@ TEST(JpegImageTest, EightBitOutputGivesAPaletteAndAChange) {
   JPEGDecodeDefaults.OutputDepth = TJPEGPixelFormat::jf8Bit;
   TJPEGImage image;
   JPEGDecodeDefaults = saved;
-  image.LoadFromBytes(Art("pyramid.jpg"));
+  image.LoadFromBytes(ArtBytes("pyramid.jpg"));
   EXPECT_TRUE(image.Palette().empty());  // none before decoding with 8-bit output
   image.SetPaletteModified(false);
   int changes = 0;
@@ -195,11 +182,11 @@ TEST(JpegImageTest, HalftonePaletteBeforeDecodingOnEightBitScreens) {
   const int saved = JPEGScreenColorBits();
   SetJPEGScreenColorBits(8);
   TJPEGImage image;
-  image.LoadFromBytes(Art("box.jpg"));
+  image.LoadFromBytes(ArtBytes("box.jpg"));
   EXPECT_EQ(image.Palette().size(), 236u);
   SetJPEGScreenColorBits(24);
   TJPEGImage true_colour;
-  true_colour.LoadFromBytes(Art("box.jpg"));
+  true_colour.LoadFromBytes(ArtBytes("box.jpg"));
   EXPECT_TRUE(true_colour.Palette().empty());
   SetJPEGScreenColorBits(saved);
 }
@@ -227,7 +214,7 @@ class JpegProgressTest : public testing::Test {
   std::vector<Report> Decode(const char* file, std::uint32_t step,
                              std::function<void(const Report&)> also = nullptr) {
     g_step = step;
-    image_.LoadFromBytes(Art(file));
+    image_.LoadFromBytes(ArtBytes(file));
     // As the image control's palette step leaves it after loading.
     image_.SetPaletteModified(false);
     std::vector<Report> reports;
@@ -300,7 +287,7 @@ TEST_F(JpegProgressTest, FailureDuringRowsKeepsTheRowsDecodedSoFar) {
   ASSERT_GT(rows_done, 100);
   ASSERT_TRUE(image_.Decoded());
   TJPEGImage whole;
-  whole.LoadFromBytes(Art("cylinder.jpg"));
+  whole.LoadFromBytes(ArtBytes("cylinder.jpg"));
   const TBitmap& full = whole.DecodedBitmap();
   const TBitmap& partial = image_.DecodedBitmap();  // no second attempt, no failure
   ASSERT_EQ(partial.Height(), 289);

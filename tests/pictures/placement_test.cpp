@@ -70,8 +70,7 @@ TEST_P(PlacementRectTest, GivesTheExpectedRectangle) {
   EXPECT_EQ(r.bottom, c.expected.bottom);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PlacementRectTest, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, PlacementRectTest, testing::ValuesIn(kCases), testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace anod

@@ -13,22 +13,16 @@
 #include "pictures/jpeg_image.h"
 #include "pictures/jpeg_module.h"
 #include "pictures/picture.h"
+#include "tests/pictures/test_streams.h"
 
 namespace anod {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-class StoredValueTest : public testing::Test {
- protected:
-  static void SetUpTestSuite() { RegisterJPEGFormats(); }
-  static void TearDownTestSuite() { UnregisterJPEGFormats(); }
-};
-
-Bytes Art(const char* name) {
-  const auto b = ArtFile(name);
-  return {b.begin(), b.end()};
-}
+using StoredValueTest = test::JpegFormatsTest;
+using test::MessageOf;
+using test::ArtBytes;
 
 void Put32(Bytes& out, std::uint32_t v) {
   for (int s = 0; s < 32; s += 8) out.push_back(static_cast<std::uint8_t>(v >> s));
@@ -54,10 +48,9 @@ TEST_F(StoredValueTest, WritesTheJpegValueLayout) {
 }
 
 TEST_F(StoredValueTest, EachArtValueReadsBackWithItsBytesAndSize) {
-  for (const char* file : {"cylinder.jpg", "box.jpg", "sphere.jpg", "pyramid.jpg", "degreasing.jpg",
-                           "electrolysis.jpg", "colouring.jpg", "fixing.jpg"}) {
+  for (const char* file : test::kArtFiles) {
     SCOPED_TRACE(file);
-    const Bytes stream = Art(file);
+    const Bytes stream = ArtBytes(file);
     const Bytes value = WriteJPEGPictureValue(stream);
     ByteReader reader(value);
     const auto n_bytes = ReadBinaryValue(reader);
@@ -89,7 +82,7 @@ TEST_F(StoredValueTest, JpegWithoutBytesWritesZeroLength) {
 }
 
 TEST_F(StoredValueTest, BytesAfterTheStreamAreSkipped) {
-  Bytes n_bytes = PictureBytes("TJPEGImage", Art("box.jpg"));
+  Bytes n_bytes = PictureBytes("TJPEGImage", ArtBytes("box.jpg"));
   n_bytes.insert(n_bytes.end(), {1, 2, 3});
   TPicture picture;
   ReadPictureValue(picture, n_bytes);
@@ -123,8 +116,7 @@ const SilentCase kSilent[] = {
     {"ShortClassName", Bytes{20, 'T', 'J', 'P', 'E', 'G'}},
     {"ClassNameOver63", PictureBytes(std::string(70, 'T'), {})},
 };
-INSTANTIATE_TEST_SUITE_P(Silent, SilentValueTest, testing::ValuesIn(kSilent),
-                         [](const testing::TestParamInfo<SilentCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Silent, SilentValueTest, testing::ValuesIn(kSilent), testing::PrintToStringParamName());
 
 // Values that fail, each with its class and message; the previous picture
 // stays.
@@ -141,7 +133,7 @@ class FailingValueTest : public StoredValueTest, public testing::WithParamInterf
 TEST_P(FailingValueTest, RaisesAndKeepsThePreviousPicture) {
   const FailingCase& c = GetParam();
   TPicture picture;
-  ReadPictureValue(picture, PictureBytes("TJPEGImage", Art("sphere.jpg")));
+  ReadPictureValue(picture, PictureBytes("TJPEGImage", ArtBytes("sphere.jpg")));
   TGraphic* before = picture.Graphic();
   std::string message = "(nothing raised)";
   bool was_read_error = false;
@@ -167,8 +159,7 @@ const FailingCase kFailing[] = {
     {"IconLayoutNotRead", PictureBytes("TIcon", {0, 0, 1, 0}), "Format d'image non pris en charge", false},
     {"MetafileLayoutNotRead", PictureBytes("TMetafile", {1}), "Format d'image non pris en charge", false},
 };
-INSTANTIATE_TEST_SUITE_P(Failing, FailingValueTest, testing::ValuesIn(kFailing),
-                         [](const testing::TestParamInfo<FailingCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Failing, FailingValueTest, testing::ValuesIn(kFailing), testing::PrintToStringParamName());
 
 TEST_F(StoredValueTest, EmptyStreamIsAPictureThatFailsAtFirstDraw) {
   TPicture picture;
@@ -210,8 +201,7 @@ const BinaryCase kBinary[] = {
     {"Type10LengthCut", Bytes{10, 9, 0}, "Erreur de lecture du flux"},
     {"NothingAtAll", Bytes{}, "Erreur de lecture du flux"},
 };
-INSTANTIATE_TEST_SUITE_P(Binary, BinaryValueTest, testing::ValuesIn(kBinary),
-                         [](const testing::TestParamInfo<BinaryCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Binary, BinaryValueTest, testing::ValuesIn(kBinary), testing::PrintToStringParamName());
 
 // The whole property as the window-description reader meets it: every
 // failure comes back as one EReadError naming the control and the property.
@@ -234,17 +224,11 @@ TEST_P(PictureProperty, WrapsEveryFailure) {
   const PropertyCase& c = GetParam();
   TPicture picture;
   ByteReader reader(c.value);
-  std::string message;
-  try {
-    ReadPictureProperty(picture, reader, "img1", "Picture.Data");
-  } catch (const EReadError& e) {
-    message = e.Message();
-  }
-  EXPECT_EQ(message, c.message);
+  EXPECT_EQ(MessageOf<EReadError>([&] { ReadPictureProperty(picture, reader, "img1", "Picture.Data"); }), c.message);
 }
 
 const PropertyCase kProperties[] = {
-    {"Readable", WriteJPEGPictureValue(Art("box.jpg")), ""},
+    {"Readable", WriteJPEGPictureValue(ArtBytes("box.jpg")), ""},
     {"NotAJpeg", WholeValue(PictureBytes("TJPEGImage", {'x', 'y'})),
      "Erreur lors de la lecture de img1.Picture.Data: Erreur JPEG #53"},
     {"JLargerThanBytes", WholeValue(PictureBytes("TJPEGImage", {0xFF}, 9)),
@@ -253,8 +237,7 @@ const PropertyCase kProperties[] = {
      "Erreur lors de la lecture de img1.Picture.Data: Valeur de propri\xE9t\xE9 incorrecte"},
     {"ClassNotListed", WholeValue(PictureBytes("TImage", {})), ""},
 };
-INSTANTIATE_TEST_SUITE_P(Property, PictureProperty, testing::ValuesIn(kProperties),
-                         [](const testing::TestParamInfo<PropertyCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Property, PictureProperty, testing::ValuesIn(kProperties), testing::PrintToStringParamName());
 
 TEST(IconValueTest, CommittedIconWrapsAndDecodes) {
   const auto file = ArtFile("icon.ico");
@@ -287,13 +270,7 @@ TEST(IconValueTest, BrokenIconFilesAreRefused) {
   Bytes eight_bit = whole;
   eight_bit[22 + 14] = 8;
   for (const Bytes& bad : {cut, eight_bit, Bytes{0, 0, 1, 0}, Bytes{}}) {
-    std::string message;
-    try {
-      DecodeIconFile(bad);
-    } catch (const EInvalidGraphic& e) {
-      message = e.Message();
-    }
-    EXPECT_EQ(message, "Ic\xF4ne incorrecte");
+    EXPECT_EQ(MessageOf<EInvalidGraphic>([&] { DecodeIconFile(bad); }), "Ic\xF4ne incorrecte");
   }
 }
 

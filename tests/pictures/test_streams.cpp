@@ -11,6 +11,8 @@
 
 #include <jpeglib.h>
 
+#include "pictures/art_files.h"
+
 namespace anod::test {
 
 Rgb PatternPixel(int x, int y) {
@@ -92,6 +94,11 @@ Bmp ParseBmp(std::span<const std::uint8_t> file) {
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::uint8_t> ArtBytes(const char* name) {
+  const auto bytes = ArtFile(name);
+  return {bytes.begin(), bytes.end()};
 }
 
 std::vector<std::uint8_t> RunReferenceDecoder(std::span<const std::uint8_t> stream, const std::string& arguments,

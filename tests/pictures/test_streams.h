@@ -1,6 +1,10 @@
 // Test helpers: JPEG streams made on the spot with the library's compression
-// half, the reference decoder run on a stream, and the BMP files it writes.
+// half, the reference decoder run on a stream, and the BMP files it writes;
+// the window's art as bytes, the JPEG formats registered for a suite, and
+// the message of an expected failure.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <functional>
@@ -8,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "pictures/jpeg_module.h"
 #include "platform/colors.h"
 
 namespace anod::test {
@@ -41,5 +46,30 @@ std::vector<std::uint8_t> RunReferenceDecoder(std::span<const std::uint8_t> stre
                                               bool warnings_allowed = false);
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
+
+// A copy of the named art file's bytes, for tests that keep or change them.
+std::vector<std::uint8_t> ArtBytes(const char* name);
+
+// The window's eight pictures, shapes then steps.
+inline constexpr const char* kArtFiles[] = {"cylinder.jpg",   "box.jpg",          "sphere.jpg",    "pyramid.jpg",
+                                            "degreasing.jpg", "electrolysis.jpg", "colouring.jpg", "fixing.jpg"};
+
+// Suites whose stored values name TJPEGImage, as the program registers it.
+class JpegFormatsTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() { RegisterJPEGFormats(); }
+  static void TearDownTestSuite() { UnregisterJPEGFormats(); }
+};
+
+// The message of the `Failure` that `action` raises; "" when it raises none.
+template <typename Failure, typename Action>
+std::string MessageOf(Action&& action) {
+  try {
+    action();
+  } catch (const Failure& failure) {
+    return failure.Message();
+  }
+  return "";
+}
 
 }  // namespace anod::test

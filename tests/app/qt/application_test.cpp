@@ -40,8 +40,7 @@ TEST_P(LocaleChangeTest, ReadsTheDecimalMarkAgain) {
 INSTANTIATE_TEST_SUITE_P(Locales, LocaleChangeTest,
                          testing::Values(LocaleCase{"fr_FR", "fr_FR.UTF-8", ','},
                                          LocaleCase{"en_US", "en_US.UTF-8", '.'},
-                                         LocaleCase{"de_DE", "de_DE.UTF-8", ','}),
-                         [](const testing::TestParamInfo<LocaleCase>& info) { return info.param.name; });
+                                         LocaleCase{"de_DE", "de_DE.UTF-8", ','}), testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace anod

@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         DispatchCase{"std_runtime_error", [] { throw std::runtime_error("boom"); }, true,
                      QString::fromUtf8("Erreur d'application"),
                      "Exception std::runtime_error dans le module OUTIL.DE.CALCUL.EXE dans "}),
-    [](const testing::TestParamInfo<DispatchCase>& info) { return info.param.name; });
+    testing::PrintToStringParamName());
 
 // The counterpart of the cancelled press above: without a failure the
 // widget keeps the grab it took.

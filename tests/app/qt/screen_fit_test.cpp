@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"PageDownInEdit1", "Edit1", Qt::Key_PageDown, false},
                     // A push button has no use for the page keys.
                     KeyCase{"PageDownOnButton1", "Button1", Qt::Key_PageDown, true}),
-    [](const testing::TestParamInfo<KeyCase>& info) { return info.param.name; });
+    testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace anod

@@ -46,7 +46,7 @@ TEST_P(SessionEndLoopTest, SignalEndsAnOpenMessageBox) {
 
 INSTANTIATE_TEST_SUITE_P(Signals, SessionEndLoopTest,
                          testing::Values(SignalCase{"SIGTERM", SIGTERM}, SignalCase{"SIGHUP", SIGHUP}),
-                         [](const testing::TestParamInfo<SignalCase>& info) { return info.param.name; });
+                         testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace anod

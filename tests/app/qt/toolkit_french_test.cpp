@@ -24,15 +24,21 @@ QString Shown(const QString& text) {
   return shown;
 }
 
-TEST(ToolkitFrenchTest, EditBoxContextMenuReadsInFrench) {
-  const ToolkitFrenchInUse french;
-  ASSERT_TRUE(french.loaded()) << "qtbase_fr is missing (Debian's qt6-translations-l10n)";
+// The entries of an edit box's context menu, as shown.
+QStringList EditMenuEntries() {
   QLineEdit edit;
   const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
   QStringList entries;
   for (const QAction* action : menu->actions()) {
     if (!action->isSeparator()) entries << Shown(action->text());
   }
+  return entries;
+}
+
+TEST(ToolkitFrenchTest, EditBoxContextMenuReadsInFrench) {
+  const ToolkitFrenchInUse french;
+  ASSERT_TRUE(french.loaded()) << "qtbase_fr is missing (Debian's qt6-translations-l10n)";
+  const QStringList entries = EditMenuEntries();
   for (const char* expected :
        {"Annuler", "Rétablir", "Couper", "Copier", "Coller", "Supprimer", "Tout sélectionner"}) {
     SCOPED_TRACE(expected);
@@ -53,10 +59,7 @@ TEST(ToolkitFrenchTest, StopBoxButtonReadsInFrench) {
 // Without the translation installed, the same menu is Qt's English: the
 // French above comes from the translation, not from the test's locale.
 TEST(ToolkitFrenchTest, EnglishWithoutTheTranslation) {
-  QLineEdit edit;
-  const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
-  QStringList entries;
-  for (const QAction* action : menu->actions()) entries << Shown(action->text());
+  const QStringList entries = EditMenuEntries();
   EXPECT_TRUE(entries.contains(QStringLiteral("Paste"))) << entries.join(", ").toStdString();
 }
 

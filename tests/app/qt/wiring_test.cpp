@@ -12,27 +12,21 @@
 
 #include "box_answerer.h"
 #include "form_driver.h"
+#include "tests/app/column_examples.h"
 #include "ui/qt/application.h"
 #include "ui/qt/startup.h"
 
 namespace anod {
 namespace {
 
-using testing_support::BoxAnswerer;
-using testing_support::FormDriver;
+using namespace testing_support;
 
 const QString kInitialSurface = QString::fromUtf8("                 Cm² ");
-const QString kInitialCurrent = QStringLiteral("0 mA");
-using Fields = std::vector<std::pair<const char*, const char*>>;
 
 struct Request {
-  const char* name;
   const char* button;
-  Fields fields;
-  const char* surface_label;
-  const char* surface;
-  const char* current;
-  friend void PrintTo(const Request& row, std::ostream* os) { *os << row.name; }
+  ColumnExample column;
+  friend void PrintTo(const Request& row, std::ostream* os) { *os << row.button; }
 };
 
 void Fill(FormDriver& driver, const Fields& fields) {
@@ -42,35 +36,24 @@ void Fill(FormDriver& driver, const Fields& fields) {
 class ComputeButtonTest : public testing::TestWithParam<Request> {};
 
 TEST_P(ComputeButtonTest, ClickRunsItsColumnsCalculator) {
-  const Request& row = GetParam();
+  const ColumnExample& column = GetParam().column;
   FormDriver driver;
-  Fill(driver, row.fields);
+  Fill(driver, column.fields);
   BoxAnswerer answerer;
-  driver.Click(row.button);
+  driver.Click(GetParam().button);
 
   EXPECT_TRUE(answerer.Boxes().empty());
-  EXPECT_EQ(driver.Caption(row.surface_label), QString::fromUtf8(row.surface));
-  EXPECT_EQ(driver.Caption("Label19"), QString::fromUtf8(row.current));
+  EXPECT_EQ(driver.Caption(column.surface_label), QString::fromUtf8(column.surface));
+  EXPECT_EQ(driver.Caption("Label19"), QString::fromUtf8(column.current));
 }
 
-const Fields kCylinder{{"Edit1", "3"}, {"edt1", "10"}};
-const Fields kBox{{"edt2", "2"}, {"edt3", "3"}, {"edt4", "4"}};
-const Fields kSphere{{"Edit2", "2"}};
-const Fields kPyramid{{"Edit5", "5"}, {"Edit6", "4"}};
-
+// The typical request first: 3 and 10 in the cylinder, the colored button.
 INSTANTIATE_TEST_SUITE_P(
     BothButtonsOfEachColumn, ComputeButtonTest,
-    testing::Values(
-        // The typical request: 3 and 10 in the cylinder, the colored button.
-        Request{"VividButton1_3_10", "VividButton1", kCylinder, "lbl4", " 244.92 Cm² ", "2450 mA "},
-        Request{"btn1_3_10", "btn1", kCylinder, "lbl4", " 244.92 Cm² ", "2450 mA "},
-        Request{"VividButton2_2_3_4", "VividButton2", kBox, "lbl10", " 52.00 Cm² ", "520 mA "},
-        Request{"btn2_2_3_4", "btn2", kBox, "lbl10", " 52.00 Cm² ", "520 mA "},
-        Request{"VividButton3_2", "VividButton3", kSphere, "Label8", " 50.24 Cm² ", "500 mA "},
-        Request{"Button1_2", "Button1", kSphere, "Label8", " 50.24 Cm² ", "500 mA "},
-        Request{"VividButton4_5_4", "VividButton4", kPyramid, "Label16", " 56.00 Cm² ", "560 mA "},
-        Request{"Button2_5_4", "Button2", kPyramid, "Label16", " 56.00 Cm² ", "560 mA "}),
-    [](const testing::TestParamInfo<Request>& info) { return info.param.name; });
+    testing::Values(Request{"VividButton1", kCylinder}, Request{"btn1", kCylinder}, Request{"VividButton2", kBox},
+                    Request{"btn2", kBox}, Request{"VividButton3", kSphere}, Request{"Button1", kSphere},
+                    Request{"VividButton4", kPyramid}, Request{"Button2", kPyramid}),
+    testing::PrintToStringParamName());
 
 // The standard buttons show a thin border around the colored ones (3, 4, 4
 // and 5 pixels); a click there reaches the standard button.
@@ -78,9 +61,7 @@ struct BorderClick {
   const char* name;
   const char* button;
   QPoint local;
-  Fields fields;
-  const char* surface_label;
-  const char* surface;
+  ColumnExample column;
   friend void PrintTo(const BorderClick& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -89,23 +70,22 @@ class ThinBorderTest : public testing::TestWithParam<BorderClick> {};
 TEST_P(ThinBorderTest, ClickInTheBorderRunsTheSameCalculator) {
   const BorderClick& row = GetParam();
   FormDriver driver;
-  Fill(driver, row.fields);
+  Fill(driver, row.column.fields);
   const QPoint at = driver.InWindow(row.button, row.local);
   ASSERT_EQ(driver.Form().childAt(at), driver.Control(row.button)) << "the point must be the border's";
   driver.Click(row.button, row.local);
-  EXPECT_EQ(driver.Caption(row.surface_label), QString::fromUtf8(row.surface));
+  EXPECT_EQ(driver.Caption(row.column.surface_label), QString::fromUtf8(row.column.surface));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Borders, ThinBorderTest,
-    testing::Values(BorderClick{"btn1_left", "btn1", {1, 16}, kCylinder, "lbl4", " 244.92 Cm² "},
-                    BorderClick{"btn1_top", "btn1", {116, 1}, kCylinder, "lbl4", " 244.92 Cm² "},
-                    BorderClick{"btn1_right", "btn1", {231, 16}, kCylinder, "lbl4", " 244.92 Cm² "},
-                    BorderClick{"btn1_bottom", "btn1", {116, 31}, kCylinder, "lbl4", " 244.92 Cm² "},
-                    BorderClick{"btn2_left", "btn2", {1, 16}, kBox, "lbl10", " 52.00 Cm² "},
-                    BorderClick{"Button1_bottom", "Button1", {116, 31}, kSphere, "Label8", " 50.24 Cm² "},
-                    BorderClick{"Button2_right", "Button2", {231, 16}, kPyramid, "Label16", " 56.00 Cm² "}),
-    [](const testing::TestParamInfo<BorderClick>& info) { return info.param.name; });
+    testing::Values(BorderClick{"btn1_left", "btn1", {1, 16}, kCylinder},
+                    BorderClick{"btn1_top", "btn1", {116, 1}, kCylinder},
+                    BorderClick{"btn1_right", "btn1", {231, 16}, kCylinder},
+                    BorderClick{"btn1_bottom", "btn1", {116, 31}, kCylinder},
+                    BorderClick{"btn2_left", "btn2", {1, 16}, kBox},
+                    BorderClick{"Button1_bottom", "Button1", {116, 31}, kSphere},
+                    BorderClick{"Button2_right", "Button2", {231, 16}, kPyramid}), testing::PrintToStringParamName());
 
 struct KeyPress {
   const char* name;
@@ -119,22 +99,22 @@ class ButtonKeyTest : public testing::TestWithParam<KeyPress> {};
 TEST_P(ButtonKeyTest, KeyOnFocusedStandardButtonRunsItsCalculator) {
   const KeyPress& row = GetParam();
   FormDriver driver;
-  Fill(driver, kCylinder);
+  Fill(driver, kCylinder.fields);
   driver.Key(row.button, row.key);
-  EXPECT_EQ(driver.Caption("lbl4"), QString::fromUtf8(" 244.92 Cm² "));
-  EXPECT_EQ(driver.Caption("Label19"), QStringLiteral("2450 mA "));
+  EXPECT_EQ(driver.Caption("lbl4"), QString::fromUtf8(kCylinder.surface));
+  EXPECT_EQ(driver.Caption("Label19"), QString::fromUtf8(kCylinder.current));
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, ButtonKeyTest,
                          testing::Values(KeyPress{"Space_on_btn1", "btn1", Qt::Key_Space},
                                          KeyPress{"Return_on_btn1", "btn1", Qt::Key_Return},
                                          KeyPress{"Enter_on_btn1", "btn1", Qt::Key_Enter}),
-                         [](const testing::TestParamInfo<KeyPress>& info) { return info.param.name; });
+                         testing::PrintToStringParamName());
 
 // Enter in an edit box clicks nothing: no button of the window is a default one.
 TEST(ButtonKeyTest, ReturnInAnEditBoxRunsNothing) {
   FormDriver driver;
-  Fill(driver, kCylinder);
+  Fill(driver, kCylinder.fields);
   QTest::keyClick(driver.Control("edt1"), Qt::Key_Return);
   EXPECT_EQ(driver.Caption("lbl4"), kInitialSurface);
 }
