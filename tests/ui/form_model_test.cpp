@@ -6,6 +6,7 @@
 
 #include "ui/form1_description.h"
 #include "pictures/jpeg_module.h"
+#include "tests/ui/click_counts.h"
 #include "tests/ui/recording_shell.h"
 
 namespace anod {
@@ -13,18 +14,9 @@ namespace {
 
 using testing_support::Build;
 using testing_support::BuiltForm;
+using testing_support::Counts;
 using testing_support::FakeControl;
-
-struct Counts {
-  int btn1 = 0, btn2 = 0, button1 = 0, button2 = 0;
-};
-
-HandlerTable Handlers(Counts& counts) {
-  return {{"btn1Click", [&] { ++counts.btn1; }},
-          {"btn2Click", [&] { ++counts.btn2; }},
-          {"Button1Click", [&] { ++counts.button1; }},
-          {"Button2Click", [&] { ++counts.button2; }}};
-}
+using testing_support::Handlers;
 
 class FormModelTest : public testing::Test {
  protected:

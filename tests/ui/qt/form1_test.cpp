@@ -12,20 +12,13 @@
 #include "platform/qt/qt_canvas.h"
 #include "ui/description_stream.h"
 #include "ui/picture_control.h"
+#include "tests/ui/click_counts.h"
 
 namespace anod {
 namespace {
 
-struct Counts {
-  int btn1 = 0, btn2 = 0, button1 = 0, button2 = 0;
-};
-
-HandlerTable Handlers(Counts& counts) {
-  return {{"btn1Click", [&] { ++counts.btn1; }},
-          {"btn2Click", [&] { ++counts.btn2; }},
-          {"Button1Click", [&] { ++counts.button1; }},
-          {"Button2Click", [&] { ++counts.button2; }}};
-}
+using testing_support::Counts;
+using testing_support::Handlers;
 
 class Form1Test : public testing::Test {
  protected:
