@@ -12,15 +12,33 @@
 //
 // The platform is the one Qt would choose: "-platform NAME" among the
 // arguments, else QT_QPA_PLATFORM (its first choice, options dropped), else
-// X11 unless WAYLAND_DISPLAY is set. The X11 display is tried with the same
-// library Qt's X11 platform uses; other platforms are only checked to exist.
+// X11 ("xcb") unless WAYLAND_DISPLAY is set. The X11 display is tried;
+// other platforms are only checked to exist.
 #pragma once
 
+#include <functional>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace anod {
 
+// The value of an environment variable, empty when unset.
+using EnvironmentLookup = std::function<std::string(const char* name)>;
+
+// What only the toolkit can answer (app/qt/display_probe.h).
+struct PlatformProbes {
+  std::function<bool(const std::string& platform)> plugin_exists;
+  std::function<bool(const std::string& display)> display_answers;
+};
+
+// Lower case, without its ":options"; empty when Wayland is left to choose.
+//   {"anodisation", "-platform", "Offscreen:fontengine=x"} -> "offscreen"
+//   {"anodisation"}, QT_QPA_PLATFORM="wayland;xcb"         -> "wayland"
+std::string ChosenPlatform(std::span<const std::string_view> arguments, const EnvironmentLookup& environment);
+
 // UTF-8, two lines each ending in "\n"; empty when the platform can open.
-std::string PlatformProblem(int argc, char** argv);
+std::string PlatformProblem(std::span<const std::string_view> arguments, const EnvironmentLookup& environment,
+                            const PlatformProbes& probes);
 
 }  // namespace anod

@@ -1,27 +1,24 @@
 #include "ui/failure_report.h"
 
 #include <cxxabi.h>
-#include <dlfcn.h>
-
-#include <QApplication>
-#include <QPointer>
-#include <QWidget>
 
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <typeinfo>
 
-#include "core/float_environment.h"
 #include "core/failure_text.h"
-#include "platform/message_box.h"
-#include "ui/application.h"
+#include "core/float_environment.h"
+#include "ui/code_place.h"
+#include "ui/failure_route.h"
 
 namespace anod {
 namespace {
 
-// The class name of the object being handled by the calling catch block.
-std::string CurrentExceptionClassName() {
+// The class name of the object the calling catch block is handling
+// ("std::runtime_error", "int").
+std::string CaughtClassName() {
   const std::type_info* type = abi::__cxa_current_exception_type();
   if (type == nullptr) return "?";
   int status = 0;
@@ -30,73 +27,67 @@ std::string CurrentExceptionClassName() {
   return status == 0 && demangled ? std::string(demangled.get()) : std::string(type->name());
 }
 
-// The file name of the module holding `address`, and the address relative
-// to that module's load address.
-struct ModulePlace {
-  std::string file_name;
-  std::uintptr_t offset = 0;
-};
-
-ModulePlace FindModule(const void* address) {
-  Dl_info info{};
-  if (address == nullptr || dladdr(address, &info) == 0 || info.dli_fname == nullptr) {
-    return {"?", reinterpret_cast<std::uintptr_t>(address)};
-  }
-  std::string_view path = info.dli_fname;
-  if (const std::size_t slash = path.rfind('/'); slash != std::string_view::npos) {
-    path.remove_prefix(slash + 1);
-  }
-  return {std::string(path), reinterpret_cast<std::uintptr_t>(address) -
-                                 reinterpret_cast<std::uintptr_t>(info.dli_fbase)};
-}
-
 }  // namespace
 
-void ReportFailure(QObject* sender, std::exception_ptr thrown) {
-  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+FailureReporter::FailureReporter(std::string title, MessageBoxService& boxes, WindowServices& windows)
+    : title_(std::move(title)), boxes_(boxes), windows_(windows) {}
+
+void FailureReporter::Report(EventSender sender, std::exception_ptr thrown) {
+  windows_.CancelMouseGrab();
   try {
     std::rethrow_exception(thrown);
-  } catch (const EAbort&) {
-    return;
   } catch (const Exception& failure) {
-    if (dynamic_cast<const EExternal*>(&failure) != nullptr) ResetFloatingPointUnit();
-    const TApplication* app = Application();
-    if (app != nullptr && app->OnException()) {
-      app->OnException()(sender, failure);
-    } else {
-      ShowFailureMessage(failure);
-    }
+    if (IsProcessorFailure(failure)) ResetFloatingPointUnit();
+    Deliver(sender, failure);
   } catch (...) {
-    ReportUnhandledFailure(std::current_exception(), __builtin_return_address(0));
+    ReportUnhandled(std::current_exception(), __builtin_return_address(0));
   }
 }
 
-void ReportFailureLater(QObject* sender, const Exception& failure) {
-  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
-  if (dynamic_cast<const EAbort*>(&failure) != nullptr) return;
-  if (dynamic_cast<const EExternal*>(&failure) != nullptr) ResetFloatingPointUnit();
-  QMetaObject::invokeMethod(
-      QCoreApplication::instance(),
-      [sender = QPointer<QObject>(sender), message = failure.Message()] {
-        const Exception copy(message);
-        const TApplication* app = Application();
-        if (app != nullptr && app->OnException()) {
-          app->OnException()(sender.data(), copy);
-        } else {
-          ShowFailureMessage(copy);
-        }
-      },
-      Qt::QueuedConnection);
+void FailureReporter::ReportAfterEvent(EventSender sender, const Exception& failure) {
+  windows_.CancelMouseGrab();
+  if (RouteFailure(failure, false) == FailureRoute::kDropped) return;
+  if (IsProcessorFailure(failure)) ResetFloatingPointUnit();
+  windows_.PostAfterEvent(sender, [this, message = failure.Message()](EventSender live_sender) {
+    Deliver(live_sender, Exception(message));
+  });
 }
 
-void ShowFailureMessage(const Exception& failure) {
-  const QPointer<QWidget> active = QApplication::activeWindow();
-  const QPointer<QWidget> focus = QApplication::focusWidget();
-  ShowStopMessageBox(ApplicationTitle(), MessageForDisplay(failure.Message()));
-  if (active && active->isVisible()) {
-    active->activateWindow();
-    if (focus && focus->window() == active) focus->setFocus(Qt::ActiveWindowFocusReason);
+void FailureReporter::Deliver(EventSender sender, const Exception& failure) {
+  switch (RouteFailure(failure, static_cast<bool>(hook_))) {
+    case FailureRoute::kDropped:
+    case FailureRoute::kUnhandled:
+      return;
+    case FailureRoute::kHook:
+      hook_(sender, failure);
+      return;
+    case FailureRoute::kBox:
+      ShowFailureMessage(failure);
+      return;
   }
+}
+
+void FailureReporter::ShowFailureMessage(const Exception& failure) {
+  const std::unique_ptr<SavedActivation> before = windows_.SaveActivation();
+  boxes_.ShowStop(title_, MessageForDisplay(failure.Message()), BoxOwner::kApplication);
+  if (before) before->Restore();
+}
+
+void FailureReporter::ReportUnhandled(std::exception_ptr thrown, const void* code_address) {
+  ResetFloatingPointUnit();
+  std::string class_name;
+  std::string message;
+  try {
+    std::rethrow_exception(thrown);
+  } catch (const Exception& failure) {
+    class_name = failure.ClassName();
+    message = failure.Message();
+  } catch (...) {
+    class_name = CaughtClassName();
+  }
+  const CodePlace place = FindCodePlace(code_address);
+  boxes_.ShowStop(kUnhandledFailureCaption, UnhandledFailureText(class_name, place.module, place.offset, message),
+                  BoxOwner::kNone);
 }
 
 std::string UnhandledFailureText(std::string_view class_name, std::string_view module,
@@ -110,23 +101,6 @@ std::string UnhandledFailureText(std::string_view class_name, std::string_view m
   if (!message.empty() && message.back() != '.') text += '.';
   text += "\r\n";
   return text;
-}
-
-void ReportUnhandledFailure(std::exception_ptr thrown, const void* code_address) {
-  ResetFloatingPointUnit();
-  std::string class_name;
-  std::string message;
-  try {
-    std::rethrow_exception(thrown);
-  } catch (const Exception& failure) {
-    class_name = failure.ClassName();
-    message = failure.Message();
-  } catch (...) {
-    class_name = CurrentExceptionClassName();
-  }
-  const ModulePlace place = FindModule(code_address);
-  ShowStopMessageBox(kUnhandledFailureCaption,
-                     UnhandledFailureText(class_name, place.file_name, place.offset, message));
 }
 
 }  // namespace anod

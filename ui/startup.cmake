@@ -1,13 +1,25 @@
-# The program around the main window: the application object and its title,
-# start-up, the wiring of the compute buttons, shutdown and error reporting.
-add_library(anod_startup STATIC
-  accessibility.cpp
-  application.cpp
-  application_title.cpp
-  failure_report.cpp
-  session_end.cpp
-  startup.cpp
-  toolkit_french.cpp
+# The program around the main window, without a toolkit: the application
+# title, the failure report and its routes, the wiring of the compute
+# buttons to the calculators, the show request, the main window's life in
+# start-up, the accessible names and the session's end signals. Each
+# toolkit implements the service interfaces (message_box_service.h,
+# window_services.h, screen_service.h, calculator_window.h) in its shell.
+add_library(anod_program STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/application_title.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/failure_route.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/failure_report.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/calculator_wiring.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/show_request.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/main_window_run.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/accessible_names.cpp
 )
-target_include_directories(anod_startup PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(anod_startup PUBLIC anod_window anod_widgets_qt anod_platform_qt anod_core Qt6::Widgets ${CMAKE_DL_LIBS})
+if(WIN32)
+  # The module of a code address, from its Win32 module handle.
+  target_sources(anod_program PRIVATE ${CMAKE_CURRENT_LIST_DIR}/win32/code_place.cpp)
+else()
+  target_sources(anod_program PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/code_place.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/session_end_signals.cpp)
+endif()
+target_include_directories(anod_program PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(anod_program PUBLIC anod_core ${CMAKE_DL_LIBS})

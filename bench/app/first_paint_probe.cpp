@@ -5,7 +5,7 @@
 #include <QEvent>
 #include <QTimer>
 
-#include "ui/startup.h"
+#include "ui/qt/startup.h"
 
 namespace {
 

@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "ui/application.h"
-
 namespace anod {
 namespace {
 
@@ -58,14 +56,6 @@ INSTANTIATE_TEST_SUITE_P(
         // The limit falls inside "É" (two bytes): the half character is dropped.
         TitleCase{"limit_inside_a_character", PathOfLength(256, "AB\xC3\x89"), "Ab"}),
     [](const testing::TestParamInfo<TitleCase>& info) { return info.param.name; });
-
-TEST(ApplicationTitleTest, RunningProgramTakesItsTitleFromItsOwnFileName) {
-  // This test program's file is named "OUTIL.DE.CALCUL.EXE".
-  ASSERT_NE(Application(), nullptr);
-  EXPECT_EQ(Application()->Title(), "Outil");
-  EXPECT_EQ(ApplicationTitle(), "Outil");
-  EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Outil"));
-}
 
 }  // namespace
 }  // namespace anod

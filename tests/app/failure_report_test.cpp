@@ -2,27 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QTest>
-#include <QVBoxLayout>
-#include <QWidget>
-
 #include <functional>
-#include <memory>
 #include <stdexcept>
 
-#include "box_answerer.h"
 #include "core/failure_map.h"
 #include "core/float_environment.h"
-#include "platform/qt/handler_guard.h"
-#include "ui/application.h"
+#include "fake_services.h"
+#include "ui/failure_route.h"
 
 namespace anod {
 namespace {
 
-using testing_support::BoxAnswerer;
+using testing_support::FakeProgram;
 
 struct UnhandledTextCase {
   const char* name;
@@ -61,198 +52,138 @@ INSTANTIATE_TEST_SUITE_P(
                           "Exception EAbort dans le module anodisation dans 123456789.\r\n\r\n"}),
     [](const testing::TestParamInfo<UnhandledTextCase>& info) { return info.param.name; });
 
-// A window whose mouse press throws what the test asks for, after grabbing the mouse.
-class ThrowingWidget : public QWidget {
- public:
-  explicit ThrowingWidget(std::function<void()> thrower = {}) : on_press(std::move(thrower)) {
-    resize(100, 100);
-    show();
-  }
-  std::function<void()> on_press;
-
- protected:
-  void mousePressEvent(QMouseEvent*) override {
-    GuardHandler(this, [this] {
-      grabMouse();
-      if (on_press) on_press();
-    });
-  }
+class ECancelled : public EAbort {
+  using EAbort::EAbort;
 };
 
-struct DispatchCase {
+struct ReportCase {
   const char* name;
   std::function<void()> thrower;
-  bool shows_box;
-  QString caption;
-  QString text_start;
-  friend void PrintTo(const DispatchCase& row, std::ostream* os) { *os << row.name; }
+  FailureRoute route;
+  const char* caption;     // of the box, when one opens
+  const char* text_start;  // Windows-1252
+  friend void PrintTo(const ReportCase& row, std::ostream* os) { *os << row.name; }
 };
 
-class EventDispatchTest : public testing::TestWithParam<DispatchCase> {};
+std::exception_ptr Caught(const std::function<void()>& thrower) {
+  try {
+    thrower();
+  } catch (...) {
+    return std::current_exception();
+  }
+  return nullptr;
+}
 
-// The failure is caught at the mouse handler's guard, reported, and the
-// program goes on.
-TEST_P(EventDispatchTest, ReportsWhatEscapesAnEventAndGoesOn) {
-  const DispatchCase& row = GetParam();
-  ThrowingWidget widget(row.thrower);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+class ReportTest : public testing::TestWithParam<ReportCase> {};
 
-  BoxAnswerer answerer;
-  QTest::mousePress(&widget, Qt::LeftButton);
+// Whatever the route, a press in progress is cancelled first; a box opens
+// only on the box's and the last resort's routes.
+TEST_P(ReportTest, TakesTheRouteOfWhatWasThrown) {
+  const ReportCase& row = GetParam();
+  const std::exception_ptr thrown = Caught(row.thrower);
+  EXPECT_EQ(RouteFailure(thrown, false), row.route);
 
-  EXPECT_EQ(QWidget::mouseGrabber(), nullptr) << "the press must be cancelled";
-  if (!row.shows_box) {
-    EXPECT_TRUE(answerer.Boxes().empty());
+  FakeProgram program;
+  program.reporter.Report(nullptr, thrown);
+  EXPECT_EQ(program.windows.grabs_cancelled, 1);
+  if (row.route == FailureRoute::kDropped) {
+    EXPECT_TRUE(program.boxes.shown.empty());
     return;
   }
-  ASSERT_EQ(answerer.Boxes().size(), 1u);
-  const auto& box = answerer.Boxes().front();
+  ASSERT_EQ(program.boxes.shown.size(), 1u);
+  const auto& box = program.boxes.shown.front();
   EXPECT_EQ(box.caption, row.caption);
-  EXPECT_TRUE(box.text.startsWith(row.text_start)) << box.text.toStdString();
-  EXPECT_EQ(box.icon, QMessageBox::Critical);
-  EXPECT_TRUE(box.application_modal);
-  QTest::mouseRelease(&widget, Qt::LeftButton);
-
-  // The loop goes on: the same press fails and is reported again.
-  QTest::mousePress(&widget, Qt::LeftButton);
-  EXPECT_EQ(answerer.Boxes().size(), 2u);
-  QTest::mouseRelease(&widget, Qt::LeftButton);
+  EXPECT_EQ(box.text.rfind(row.text_start, 0), 0u) << box.text;
+  EXPECT_EQ(box.owner, row.route == FailureRoute::kBox ? BoxOwner::kApplication : BoxOwner::kNone);
+  EXPECT_EQ(program.windows.activations_restored, row.route == FailureRoute::kBox ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Thrown, EventDispatchTest,
+    Thrown, ReportTest,
     testing::Values(
-        DispatchCase{"EOverflow", [] { throw EOverflow("D\xE9" "bordement en virgule flottante"); },
-                     true, "Outil", QString::fromUtf8("Débordement en virgule flottante.")},
-        DispatchCase{"EInvalidOp",
-                     [] { throw EInvalidOp("Op\xE9ration en virgule flottante incorrecte"); }, true,
-                     "Outil", QString::fromUtf8("Opération en virgule flottante incorrecte.")},
-        DispatchCase{"message_ending_in_bang", [] { throw Exception("Attention !"); }, true,
-                     "Outil", "Attention !"},
-        DispatchCase{"EAbort", [] { throw EAbort("silence"); }, false, "", ""},
-        DispatchCase{"EAbort_subclass", [] {
-                       class ECancelled : public EAbort {
-                         using EAbort::EAbort;
-                       };
-                       throw ECancelled("silence");
-                     },
-                     false, "", ""},
-        DispatchCase{"std_runtime_error", [] { throw std::runtime_error("boom"); }, true,
-                     QString::fromUtf8("Erreur d'application"),
-                     "Exception std::runtime_error dans le module OUTIL.DE.CALCUL.EXE dans "},
-        DispatchCase{"int", [] { throw 42; }, true, QString::fromUtf8("Erreur d'application"),
-                     "Exception int dans le module OUTIL.DE.CALCUL.EXE dans "}),
-    [](const testing::TestParamInfo<DispatchCase>& info) { return info.param.name; });
+        ReportCase{"EOverflow", [] { throw EOverflow("D\xE9" "bordement en virgule flottante"); },
+                   FailureRoute::kBox, "Outil", "D\xE9" "bordement en virgule flottante."},
+        ReportCase{"EInvalidOp", [] { throw EInvalidOp("Op\xE9ration en virgule flottante incorrecte"); },
+                   FailureRoute::kBox, "Outil", "Op\xE9ration en virgule flottante incorrecte."},
+        ReportCase{"message_ending_in_bang", [] { throw Exception("Attention !"); }, FailureRoute::kBox, "Outil",
+                   "Attention !"},
+        ReportCase{"empty_message", [] { throw Exception(""); }, FailureRoute::kBox, "Outil", ""},
+        ReportCase{"EAbort", [] { throw EAbort("silence"); }, FailureRoute::kDropped, "", ""},
+        ReportCase{"EAbort_subclass", [] { throw ECancelled("silence"); }, FailureRoute::kDropped, "", ""},
+        ReportCase{"std_runtime_error", [] { throw std::runtime_error("boom"); }, FailureRoute::kUnhandled,
+                   "Erreur d'application", "Exception std::runtime_error dans le module "},
+        ReportCase{"int", [] { throw 42; }, FailureRoute::kUnhandled, "Erreur d'application",
+                   "Exception int dans le module "}),
+    [](const testing::TestParamInfo<ReportCase>& info) { return info.param.name; });
 
-// The counterpart of the cancelled press above: without a failure the
-// widget keeps the grab it took.
-TEST(EventDispatchTest, PressWithoutFailureKeepsItsGrab) {
-  ThrowingWidget widget;
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
-  QTest::mousePress(&widget, Qt::LeftButton);
-  EXPECT_EQ(QWidget::mouseGrabber(), &widget);
-  widget.releaseMouse();
-  QTest::mouseRelease(&widget, Qt::LeftButton);
+TEST(ReportTest, EmptyMessageShowsAnEmptyTextWithoutPeriod) {
+  FakeProgram program;
+  program.reporter.ShowFailureMessage(Exception(""));
+  ASSERT_EQ(program.boxes.shown.size(), 1u);
+  EXPECT_EQ(program.boxes.shown.front().text, "");
 }
 
-TEST(EventDispatchTest, InstalledHookReplacesTheBox) {
-  ThrowingWidget widget([] { throw EOverflow("D\xE9" "bordement en virgule flottante"); });
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
-
-  QObject* hook_sender = nullptr;
-  std::string hook_message;
-  Application()->SetOnException([&](QObject* sender, const Exception& failure) {
-    hook_sender = sender;
-    hook_message = failure.Message();
+TEST(ReportTest, InstalledHookReplacesTheBoxButNotTheDrop) {
+  FakeProgram program;
+  int sender_object = 0;
+  std::vector<std::string> heard;
+  program.reporter.SetHook([&](EventSender sender, const Exception& failure) {
+    EXPECT_EQ(sender, &sender_object);
+    heard.push_back(failure.Message());
   });
-  BoxAnswerer answerer;
-  QTest::mousePress(&widget, Qt::LeftButton);
-  Application()->SetOnException({});
-
-  EXPECT_TRUE(answerer.Boxes().empty());
-  EXPECT_TRUE(hook_sender == &widget || hook_sender == widget.windowHandle());
-  EXPECT_EQ(hook_message, "D\xE9" "bordement en virgule flottante");
-  QTest::mouseRelease(&widget, Qt::LeftButton);
+  program.reporter.Report(&sender_object, Caught([] { throw EOverflow("D\xE9" "bordement"); }));
+  program.reporter.Report(&sender_object, Caught([] { throw EAbort("silence"); }));
+  EXPECT_EQ(heard, std::vector<std::string>{"D\xE9" "bordement"});
+  EXPECT_TRUE(program.boxes.shown.empty());
 }
-
-TEST(ShowFailureMessageTest, EmptyMessageShowsAnEmptyText) {
-  BoxAnswerer answerer;
-  ShowFailureMessage(Exception(""));
-  ASSERT_EQ(answerer.Boxes().size(), 1u);
-  EXPECT_EQ(answerer.Boxes().front().text, QString());
-  EXPECT_EQ(answerer.Boxes().front().caption, QStringLiteral("Outil"));
-}
-
-// A window with an edit box and a button, the edit box focused.
-struct FocusedWindow {
-  QWidget window;
-  QLineEdit* edit = new QLineEdit(&window);
-  QLineEdit* other = new QLineEdit(&window);
-  QPushButton* button = new QPushButton("Calculer", &window);
-  int clicks = 0;
-
-  FocusedWindow() {
-    auto* layout = new QVBoxLayout(&window);
-    layout->addWidget(edit);
-    layout->addWidget(other);
-    layout->addWidget(button);
-    QObject::connect(button, &QPushButton::clicked, [this] { ++clicks; });
-    window.show();
-    QApplication::setActiveWindow(&window);
-    other->setFocus();
-  }
-};
-
-TEST(ShowFailureMessageTest, BlocksOtherWindowsThenRestoresActivationAndFocus) {
-  FocusedWindow form;
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form.window));
-  ASSERT_EQ(QApplication::focusWidget(), form.other);
-
-  bool blocked_click_reached_button = true;
-  BoxAnswerer answerer([&](QMessageBox&) {
-    // A user's click on the other window while the box shows does nothing.
-    QWindow* window = form.window.windowHandle();
-    const QPoint at = form.button->mapTo(&form.window, form.button->rect().center());
-    QTest::mouseClick(window, Qt::LeftButton, {}, at);
-    blocked_click_reached_button = form.clicks != 0;
-  });
-  ShowFailureMessage(EOverflow("D\xE9" "bordement en virgule flottante"));
-
-  ASSERT_EQ(answerer.Boxes().size(), 1u);
-  EXPECT_FALSE(blocked_click_reached_button);
-  EXPECT_TRUE(QTest::qWaitForWindowActive(&form.window));
-  EXPECT_EQ(QApplication::activeWindow(), &form.window);
-  EXPECT_EQ(QApplication::focusWidget(), form.other);
-
-  // Afterwards the window takes clicks again.
-  QTest::mouseClick(form.window.windowHandle(), Qt::LeftButton, {},
-                    form.button->mapTo(&form.window, form.button->rect().center()));
-  EXPECT_EQ(form.clicks, 1);
-}
-
-}  // namespace
-}  // namespace anod
-
-namespace anod {
-namespace {
 
 // Whatever word was in force when the processor failure was raised, the
-// catch puts DefaultControlWord back.
-TEST(EventDispatchTest, ProcessorFailureRestoresTheDefaultControlWord) {
-  ThrowingWidget widget([] {
-    LoadControlWord(0x133F);
-    ThrowProcessorFailure({kFloatOverflow});
-  });
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
-
-  BoxAnswerer answerer;
-  QTest::mousePress(&widget, Qt::LeftButton);
-  QTest::mouseRelease(&widget, Qt::LeftButton);
-
-  ASSERT_EQ(answerer.Boxes().size(), 1u);
-  EXPECT_EQ(answerer.Boxes().front().text, QString::fromUtf8("Débordement en virgule flottante."));
+// report puts DefaultControlWord back; a failure outside the processor's
+// class tree (EExternal) leaves the word alone.
+TEST(ReportTest, ProcessorFailureRestoresTheDefaultControlWord) {
+  FakeProgram program;
+  LoadControlWord(0x133F);
+  program.reporter.Report(nullptr, Caught([] { ThrowProcessorFailure({kFloatOverflow}); }));
   EXPECT_EQ(ControlWordInForce(), DefaultControlWord());
-  EXPECT_EQ(ControlWordInForce(), kInitialControlWord);
+  ASSERT_EQ(program.boxes.shown.size(), 1u);
+  EXPECT_EQ(program.boxes.shown.front().text, "D\xE9" "bordement en virgule flottante.");
+
+  LoadControlWord(0x133F);
+  program.reporter.Report(nullptr, Caught([] { throw EInvalidInput("x"); }));
+  EXPECT_EQ(ControlWordInForce(), 0x133F);
+  ResetFloatingPointUnit();
+}
+
+// Caught in the middle of a paint: the grab and the control word at once,
+// the box once the event is done; EAbort posts nothing.
+TEST(ReportAfterEventTest, BoxFollowsTheEvent) {
+  FakeProgram program;
+  LoadControlWord(0x133F);
+  program.reporter.ReportAfterEvent(nullptr, EAbort("silence"));
+  EXPECT_TRUE(program.windows.posted.empty());
+  program.reporter.ReportAfterEvent(nullptr, EOverflow("D\xE9" "bordement en virgule flottante"));
+  EXPECT_EQ(program.windows.grabs_cancelled, 2);
+  EXPECT_EQ(ControlWordInForce(), DefaultControlWord()) << "reset at once";
+  EXPECT_TRUE(program.boxes.shown.empty()) << "not inside the event";
+  program.windows.RunPosted();
+  ASSERT_EQ(program.boxes.shown.size(), 1u);
+  EXPECT_EQ(program.boxes.shown.front().text, "D\xE9" "bordement en virgule flottante.");
+}
+
+TEST(ReportAfterEventTest, HookHearsTheMessageWithTheSenderStillAlive) {
+  FakeProgram program;
+  int sender_object = 0;
+  EventSender heard_sender = nullptr;
+  std::string heard;
+  program.reporter.SetHook([&](EventSender sender, const Exception& failure) {
+    heard_sender = sender;
+    heard = failure.Message();
+  });
+  program.reporter.ReportAfterEvent(&sender_object, EInvalidOp("Op\xE9ration"));
+  program.windows.RunPosted();
+  EXPECT_EQ(heard_sender, &sender_object);
+  EXPECT_EQ(heard, "Op\xE9ration");
+  EXPECT_TRUE(program.boxes.shown.empty());
 }
 
 }  // namespace

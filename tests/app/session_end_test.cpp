@@ -1,58 +1,42 @@
-#include "ui/session_end.h"
+#include "ui/session_end_signals.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTimer>
-#include <QWidget>
+#include <poll.h>
 
 #include <csignal>
-
-#include "platform/message_box.h"
 
 namespace anod {
 namespace {
 
-struct SignalCase {
-  const char* name;
-  int signal;
-  friend void PrintTo(const SignalCase& row, std::ostream* os) { *os << row.name; }
-};
-
-class SessionEndTest : public testing::TestWithParam<SignalCase> {};
-
-// The loop ends with exit code 0; the window is left to its owner to destroy.
-TEST_P(SessionEndTest, SignalEndsTheLoopCleanly) {
-  SessionEndWatcher watcher;
-  QWidget window;
-  window.show();
-  QTimer::singleShot(0, [&] { raise(GetParam().signal); });
-  EXPECT_EQ(QApplication::exec(), 0);
+bool Readable(int fd) {
+  pollfd entry{fd, POLLIN, 0};
+  return poll(&entry, 1, 0) == 1 && (entry.revents & POLLIN) != 0;
 }
 
-// A message box left open does not hold the session up: its loop ends too,
-// and so does the main loop around it.
-TEST_P(SessionEndTest, SignalEndsAnOpenMessageBox) {
-  SessionEndWatcher watcher;
-  bool box_returned = false;
-  QTimer::singleShot(0, [&] {
-    QTimer::singleShot(0, [&] { raise(GetParam().signal); });
-    ShowStopMessageBox("Outil", "Bo\xEEte laiss\xE9" "e ouverte");
-    box_returned = true;
-  });
-  EXPECT_EQ(QApplication::exec(), 0);
-  EXPECT_TRUE(box_returned);
+class SessionEndSignalsTest : public testing::TestWithParam<int> {};
+
+TEST_P(SessionEndSignalsTest, SignalMakesTheFdReadableUntilDrained) {
+  SessionEndSignals signals;
+  ASSERT_GE(signals.ReadyFd(), 0);
+  EXPECT_FALSE(Readable(signals.ReadyFd()));
+  raise(GetParam());
+  EXPECT_TRUE(Readable(signals.ReadyFd()));
+  EXPECT_TRUE(signals.Drain());
+  EXPECT_FALSE(Readable(signals.ReadyFd()));
+  EXPECT_FALSE(signals.Drain());
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, SessionEndTest,
-                         testing::Values(SignalCase{"SIGTERM", SIGTERM}, SignalCase{"SIGHUP", SIGHUP}),
-                         [](const testing::TestParamInfo<SignalCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Signals, SessionEndSignalsTest, testing::Values(SIGTERM, SIGHUP),
+                         [](const testing::TestParamInfo<int>& info) {
+                           return std::string(info.param == SIGTERM ? "SIGTERM" : "SIGHUP");
+                         });
 
-TEST(SessionEndTest, PreviousHandlerComesBack) {
+TEST(SessionEndSignalsTest, PreviousHandlerComesBack) {
   struct sigaction before {};
   sigaction(SIGTERM, nullptr, &before);
   {
-    SessionEndWatcher watcher;
+    SessionEndSignals signals;
     struct sigaction during {};
     sigaction(SIGTERM, nullptr, &during);
     EXPECT_NE(during.sa_handler, before.sa_handler);

@@ -1,29 +1,26 @@
-#include "ui/startup.h"
+// The main window's life in start-up and the show request, over a host
+// that records what start-up asks of it.
+#include "ui/main_window_run.h"
 
 #include <gtest/gtest.h>
 
-#include <QAccessible>
-#include <QLineEdit>
-#include <QRegularExpression>
-#include <QTest>
-#include <QTimer>
-#include <QWindow>
-
+#include <functional>
+#include <string>
 #include <vector>
 
-#include "box_answerer.h"
-#include "form_driver.h"
-#include "ui/accessibility.h"
+#include "core/float_environment.h"
+#include "fake_services.h"
+#include "ui/show_request.h"
 
 namespace anod {
 namespace {
 
-using testing_support::BoxAnswerer;
-using testing_support::FormDriver;
+using testing_support::FakeCalculatorWindow;
+using testing_support::FakeProgram;
 
 struct ArgumentsCase {
   const char* name;
-  QStringList arguments;
+  std::vector<std::string> arguments;
   ShowRequest request;
   friend void PrintTo(const ArgumentsCase& row, std::ostream* os) { *os << row.name; }
 };
@@ -43,221 +40,82 @@ INSTANTIATE_TEST_SUITE_P(
                     ArgumentsCase{"last_wins", {"anodisation", "--maximized", "-iconic"}, ShowRequest::kMinimized},
                     ArgumentsCase{"unknown_ignored", {"anodisation", "--verbose", "3"}, ShowRequest::kNormal},
                     // The program's own name is not an argument.
-                    ArgumentsCase{"program_named_like_an_option", {"--maximized"}, ShowRequest::kNormal}),
+                    ArgumentsCase{"program_named_like_an_option", {"--maximized"}, ShowRequest::kNormal},
+                    ArgumentsCase{"no_arguments_at_all", {}, ShowRequest::kNormal}),
     [](const testing::TestParamInfo<ArgumentsCase>& info) { return info.param.name; });
 
-// Start-up with the real description: the window is shown centred on the
-// 1280 x 1024 screen with Edit1 focused, its title is exactly the caption,
-// and closing it ends the loop with exit code 0.
-TEST(StartUpTest, ShowsTheWindowAndEndsWithZeroWhenItIsClosed) {
-  bool checked = false;
-  StartUpHooks hooks;
-  hooks.after_show = [&](TForm1& form) {
-    QTimer::singleShot(0, &form, [&form, &checked] {
-      EXPECT_TRUE(form.isVisible());
-      EXPECT_EQ(form.windowTitle(), QStringLiteral("Calculs de surfaces pour anodisation de l'aluminium"));
-      EXPECT_EQ(form.windowHandle()->title(), form.windowTitle());
-      EXPECT_EQ(form.pos(), QPoint(99, 30));
-      EXPECT_FALSE(form.windowIcon().isNull());
-      EXPECT_FALSE(QApplication::windowIcon().isNull());
-      EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-      EXPECT_EQ(QApplication::focusWidget(), form.Windowed("Edit1"));
-      checked = true;
-      form.close();  // the close box
-    });
-  };
-  EXPECT_EQ(RunMainWindow(*Application(), Form1Description(), ShowRequest::kNormal, hooks), 0);
-  EXPECT_TRUE(checked);
-}
+// Records the calls in order; building runs `on_build` (to fail, or to
+// change the control word as a toolkit creating windows may).
+class RecordingHost final : public MainWindowHost {
+ public:
+  void Build(std::span<const std::uint8_t>, const OperationTable& operations) override {
+    calls.push_back("Build");
+    if (on_build) on_build();
+    wired = operations;
+  }
+  CalculatorWindow& Window() override { return window; }
+  EventSender Sender() override { return this; }
+  void Show(ShowRequest request) override {
+    calls.push_back("Show");
+    shown_as = request;
+    // A click while the loop runs.
+    window.texts = {{"Edit1", "3"}, {"edt1", "10"}};
+    wired.at("btn1Click")();
+  }
+  int RunLoop() override {
+    calls.push_back("RunLoop");
+    return loop_code;
+  }
+  void Destroy() override { calls.push_back("Destroy"); }
 
-struct StateCase {
-  const char* name;
-  ShowRequest request;
-  Qt::WindowState state;
-  friend void PrintTo(const StateCase& row, std::ostream* os) { *os << row.name; }
+  std::function<void()> on_build;
+  int loop_code = kExitNormal;
+  std::vector<std::string> calls;
+  ShowRequest shown_as = ShowRequest::kNormal;
+  FakeCalculatorWindow window;
+  OperationTable wired;
 };
 
-class StartUpStateTest : public testing::TestWithParam<StateCase> {};
-
-TEST_P(StartUpStateTest, HonoursTheShowRequest) {
-  Qt::WindowStates states;
-  StartUpHooks hooks;
-  hooks.after_show = [&](TForm1& form) {
-    states = form.windowState();
-    QTimer::singleShot(0, &form, &QWidget::close);
-  };
-  EXPECT_EQ(RunMainWindow(*Application(), Form1Description(), GetParam().request, hooks), 0);
-  EXPECT_TRUE(states.testFlag(GetParam().state));
+TEST(MainWindowRunTest, BuildsShowsRunsThenDestroysAndReturnsTheLoopsCode) {
+  FakeProgram program;
+  RecordingHost host;
+  host.loop_code = 7;
+  EXPECT_EQ(RunMainWindow(host, program.reporter, {}, ShowRequest::kMaximized), 7);
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"Build", "Show", "RunLoop", "Destroy"}));
+  EXPECT_EQ(host.shown_as, ShowRequest::kMaximized);
+  EXPECT_EQ(host.window.captions.at("lbl4"), " 244.92 Cm\xB2 ") << "the operations reach the built window";
+  EXPECT_TRUE(program.boxes.shown.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(States, StartUpStateTest,
-                         testing::Values(StateCase{"maximized", ShowRequest::kMaximized, Qt::WindowMaximized},
-                                         StateCase{"minimized", ShowRequest::kMinimized, Qt::WindowMinimized}),
-                         [](const testing::TestParamInfo<StateCase>& info) { return info.param.name; });
-
-// A description that cannot be built: the last-resort report, then exit
-// code 1; the loop never starts.
-struct DamagedCase {
-  const char* name;
-  std::vector<std::uint8_t> bytes;
-  const char* message_part;
-  friend void PrintTo(const DamagedCase& row, std::ostream* os) { *os << row.name; }
-};
-
-class DamagedDescriptionTest : public testing::TestWithParam<DamagedCase> {};
-
-TEST_P(DamagedDescriptionTest, ReportsAndExitsWithOne) {
-  bool shown = false;
-  BoxAnswerer answerer;
-  StartUpHooks hooks;
-  hooks.after_show = [&](TForm1&) { shown = true; };
-  EXPECT_EQ(RunMainWindow(*Application(), GetParam().bytes, ShowRequest::kNormal, hooks), 1);
-  EXPECT_FALSE(shown);
-  ASSERT_EQ(answerer.Boxes().size(), 1u);
-  EXPECT_EQ(answerer.Boxes()[0].caption, QStringLiteral("Erreur d'application"));
-  EXPECT_TRUE(answerer.Boxes()[0].text.startsWith(
-      QStringLiteral("Exception EReadError dans le module OUTIL.DE.CALCUL.EXE dans ")))
-      << answerer.Boxes()[0].text.toStdString();
-  EXPECT_TRUE(answerer.Boxes()[0].text.contains(QString::fromUtf8(GetParam().message_part)))
-      << answerer.Boxes()[0].text.toStdString();
+// A window that cannot be built: the last-resort report, exit code 1, and
+// the loop never starts.
+TEST(MainWindowRunTest, FailedBuildIsReportedAndEndsWithOne) {
+  FakeProgram program;
+  RecordingHost host;
+  host.on_build = [] { throw EReadError("Erreur de lecture du flux"); };
+  EXPECT_EQ(RunMainWindow(host, program.reporter, {}, ShowRequest::kNormal), kExitStartUpFailed);
+  EXPECT_EQ(host.calls, std::vector<std::string>{"Build"});
+  ASSERT_EQ(program.boxes.shown.size(), 1u);
+  EXPECT_EQ(program.boxes.shown[0].caption, "Erreur d'application");
+  EXPECT_EQ(program.boxes.shown[0].owner, BoxOwner::kNone);
+  const std::string& text = program.boxes.shown[0].text;
+  EXPECT_EQ(text.rfind("Exception EReadError dans le module ", 0), 0u) << text;
+  EXPECT_NE(text.find("Erreur de lecture du flux.\r\n"), std::string::npos) << text;
 }
 
-std::vector<std::uint8_t> Truncated(std::size_t keep) {
-  const auto whole = Form1Description();
-  return {whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(std::min(keep, whole.size()))};
-}
-
-std::vector<std::uint8_t> WrongSignature() {
-  std::vector<std::uint8_t> bytes = Truncated(Form1Description().size());
-  bytes[0] = 'X';
-  return bytes;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Descriptions, DamagedDescriptionTest,
-    testing::Values(DamagedCase{"empty", {}, "Erreur de lecture du flux."},
-                    DamagedCase{"wrong_signature", WrongSignature(), "Erreur de lecture du flux."},
-                    DamagedCase{"cut_after_2000_bytes", Truncated(2000), "Erreur lors de la lecture de"}),
-    [](const testing::TestParamInfo<DamagedCase>& info) { return info.param.name; });
-
-struct NameCase {
-  const char* name;
-  const char* control;
-  const char* accessible_name;
-  friend void PrintTo(const NameCase& row, std::ostream* os) { *os << row.name; }
-};
-
-class AccessibleNameTest : public testing::TestWithParam<NameCase> {};
-
-TEST_P(AccessibleNameTest, NamesEachInputFromItsRowAndColumn) {
-  FormDriver driver;
-  QAccessibleInterface* control = QAccessible::queryAccessibleInterface(driver.Control(GetParam().control));
-  ASSERT_NE(control, nullptr);
-  EXPECT_EQ(control->text(QAccessible::Name), QString::fromUtf8(GetParam().accessible_name));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Controls, AccessibleNameTest,
-    testing::Values(NameCase{"Edit1", "Edit1", "Rayon (CYLINDRE)"},
-                    NameCase{"edt1", "edt1", "Hauteur (CYLINDRE)"},
-                    NameCase{"edt2", "edt2", "Hauteur (PARALLELEPIPEDE)"},
-                    NameCase{"edt3", "edt3", "Longueur (PARALLELEPIPEDE)"},
-                    NameCase{"edt4", "edt4", "Largeur (PARALLELEPIPEDE)"},
-                    NameCase{"Edit2", "Edit2", "Rayon (SPHERE)"},
-                    NameCase{"Edit5", "Edit5", "Hauteur (PYRAMIDE)"},
-                    NameCase{"Edit6", "Edit6", "Longueur (PYRAMIDE)"},
-                    NameCase{"btn1", "btn1", "Calculer la surface (CYLINDRE)"},
-                    NameCase{"VividButton4", "VividButton4", "Calculer la surface (PYRAMIDE)"}),
-    [](const testing::TestParamInfo<NameCase>& info) { return info.param.name; });
-
-// Each calculator's two buttons share a name; the covered standard one says
-// it is the colored one's action, so a listener knows it heard it already.
-TEST(AccessibleNameTest, CoveredStandardButtonsSayTheyAreTheSameAction) {
-  FormDriver driver;
-  const struct {
-    const char* standard;
-    const char* colored;
-    const char* column;
-  } pairs[] = {{"btn1", "VividButton1", "CYLINDRE"},
-               {"btn2", "VividButton2", "PARALLELEPIPEDE"},
-               {"Button1", "VividButton3", "SPHERE"},
-               {"Button2", "VividButton4", "PYRAMIDE"}};
-  for (const auto& pair : pairs) {
-    SCOPED_TRACE(pair.standard);
-    QAccessibleInterface* standard = QAccessible::queryAccessibleInterface(driver.Control(pair.standard));
-    QAccessibleInterface* colored = QAccessible::queryAccessibleInterface(driver.Control(pair.colored));
-    ASSERT_NE(standard, nullptr);
-    ASSERT_NE(colored, nullptr);
-    EXPECT_EQ(standard->text(QAccessible::Name), colored->text(QAccessible::Name));
-    EXPECT_EQ(standard->text(QAccessible::Description),
-              QString::fromUtf8("Même action que le bouton coloré « Calculer la surface » (%1)").arg(pair.column));
-    EXPECT_TRUE(colored->text(QAccessible::Description).isEmpty());
-  }
-}
-
-// The pictures are graphics of the surface, named after what they show and
-// placed where they are drawn; the heading bars are named after their caption.
-TEST(AccessibleLabelTest, PicturesAndHeadingsAreNamed) {
-  FormDriver driver;
-  QAccessibleInterface* surface = QAccessible::queryAccessibleInterface(driver.Form().Surface());
-  ASSERT_NE(surface, nullptr);
-  QStringList pictures;
-  for (int i = 0; i < surface->childCount(); ++i) {
-    QAccessibleInterface* child = surface->child(i);
-    if (child == nullptr || child->role() != QAccessible::Graphic) continue;
-    pictures << child->text(QAccessible::Name);
-    EXPECT_TRUE(driver.Form().frameGeometry().contains(child->rect())) << child->text(QAccessible::Name).toStdString();
-  }
-  ASSERT_EQ(pictures.size(), 8) << pictures.join(" | ").toStdString();
-  for (const char* start : {"Cylindre", "Parallélépipède", "Sphère", "Pyramide", "Dégraissage",
-                            "Électrolyse : alimentation réglable, pièce à l'anode",
-                            "Coloration", "Fixation"}) {
-    SCOPED_TRACE(start);
-    const QRegularExpression starts("^" + QRegularExpression::escape(QString::fromUtf8(start)));
-    EXPECT_EQ(pictures.filter(starts).size(), 1);
-  }
-  const struct {
-    const char* panel;
-    const char* name;
-  } headings[] = {{"Panel7", "Le calcul de la surface totale à anodiser"},
-                  {"Panel1", "Les étapes de l'anodisation de l'aluminium"}};
-  for (const auto& heading : headings) {
-    SCOPED_TRACE(heading.panel);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(driver.Control(heading.panel))->text(QAccessible::Name),
-              QString::fromUtf8(heading.name));
-  }
-}
-
-// The drawn labels are static texts of the window's surface.
-QAccessibleInterface* LabelByDescription(TForm1& form, const QString& description) {
-  QAccessibleInterface* surface = QAccessible::queryAccessibleInterface(form.Surface());
-  if (surface == nullptr) return nullptr;
-  for (int i = 0; i < surface->childCount(); ++i) {
-    QAccessibleInterface* child = surface->child(i);
-    if (child != nullptr && child->text(QAccessible::Description) == description) return child;
-  }
-  return nullptr;
-}
-
-TEST(AccessibleLabelTest, ResultLabelsAndLabel19AreExposedAsText) {
-  FormDriver driver;
-  QAccessibleInterface* surface = LabelByDescription(driver.Form(), "Surface (CYLINDRE)");
-  QAccessibleInterface* current = LabelByDescription(driver.Form(), QString::fromUtf8("Courant d'électrolyse"));
-  ASSERT_NE(surface, nullptr);
-  ASSERT_NE(current, nullptr);
-  EXPECT_EQ(surface->role(), QAccessible::StaticText);
-  EXPECT_EQ(surface->text(QAccessible::Name), QString::fromUtf8("Cm²"));
-  EXPECT_EQ(current->text(QAccessible::Name), QStringLiteral("0 mA"));
-  for (const char* column : {"PARALLELEPIPEDE", "SPHERE", "PYRAMIDE"}) {
-    EXPECT_NE(LabelByDescription(driver.Form(), QStringLiteral("Surface (%1)").arg(column)), nullptr) << column;
-  }
-
-  driver.Type("Edit1", "3");
-  driver.Type("edt1", "10");
-  driver.Click("VividButton1");
-  EXPECT_EQ(surface->text(QAccessible::Name), QString::fromUtf8("244.92 Cm²"));
-  EXPECT_EQ(current->text(QAccessible::Name), QStringLiteral("2450 mA"));
-  EXPECT_EQ(surface->rect().size(), QSize(129, 25));
+// The control word in force before building is loaded again afterwards and
+// becomes the default: a word changed by the toolkit while it built does
+// not stay.
+TEST(MainWindowRunTest, ControlWordBeforeBuildingIsKeptAsTheDefault) {
+  FakeProgram program;
+  RecordingHost host;
+  LoadControlWord(0x133F);
+  host.on_build = [] { LoadControlWord(kInitialControlWord); };
+  BuildMainWindow(host, program.reporter, {});
+  EXPECT_EQ(ControlWordInForce(), 0x133F);
+  EXPECT_EQ(DefaultControlWord(), 0x133F);
+  SetDefaultControlWord(kInitialControlWord);
+  ResetFloatingPointUnit();
 }
 
 }  // namespace

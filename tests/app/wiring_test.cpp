@@ -1,193 +1,100 @@
-// The wired main window, flow by flow: the calculators behind both buttons
-// of each column, the failures and what the labels keep, recovery.
-#include <gtest/gtest.h>
+// The calculators behind the compute buttons' operations, over a window of
+// plain texts: the captions each writes, the failures and what the labels
+// keep, recovery.
+#include "ui/calculator_wiring.h"
 
-#include <QTest>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "box_answerer.h"
+#include "core/codepage.h"
 #include "core/float_environment.h"
-#include "form_driver.h"
-#include "ui/application.h"
-#include "ui/startup.h"
+#include "fake_services.h"
 
 namespace anod {
 namespace {
 
-using testing_support::BoxAnswerer;
-using testing_support::FormDriver;
+using testing_support::FakeCalculatorWindow;
+using testing_support::FakeProgram;
 
-const QString kInitialSurface = QString::fromUtf8("                 Cm² ");
-const QString kInitialCurrent = QStringLiteral("0 mA");
-const char* const kSurfaceLabels[] = {"lbl4", "lbl10", "Label8", "Label16"};
-
-using Fields = std::vector<std::pair<const char*, const char*>>;
-
-struct Request {
-  const char* name;
-  const char* button;
-  Fields fields;
-  const char* surface_label;
-  const char* surface;
-  const char* current;
-  friend void PrintTo(const Request& row, std::ostream* os) { *os << row.name; }
-};
-
-void Fill(FormDriver& driver, const Fields& fields) {
-  for (const auto& [edit, text] : fields) driver.Type(edit, QString::fromUtf8(text));
-}
-
-// Every surface label but `except` still shows its initial caption.
-void ExpectOtherSurfacesUntouched(const FormDriver& driver, std::string_view except) {
-  for (const char* label : kSurfaceLabels) {
-    if (label != except) {
-      EXPECT_EQ(driver.Caption(label), kInitialSurface) << label;
-    }
-  }
-}
-
-class ComputeButtonTest : public testing::TestWithParam<Request> {};
-
-TEST_P(ComputeButtonTest, ClickRunsItsColumnsCalculator) {
-  const Request& row = GetParam();
-  FormDriver driver;
-  Fill(driver, row.fields);
-  BoxAnswerer answerer;
-  driver.Click(row.button);
-
-  EXPECT_TRUE(answerer.Boxes().empty());
-  EXPECT_EQ(driver.Caption(row.surface_label), QString::fromUtf8(row.surface));
-  EXPECT_EQ(driver.Caption("Label19"), QString::fromUtf8(row.current));
-  ExpectOtherSurfacesUntouched(driver, row.surface_label);
-}
+using Fields = std::vector<std::pair<const char*, const char*>>;  // UTF-8 texts
 
 const Fields kCylinder{{"Edit1", "3"}, {"edt1", "10"}};
 const Fields kBox{{"edt2", "2"}, {"edt3", "3"}, {"edt4", "4"}};
 const Fields kSphere{{"Edit2", "2"}};
 const Fields kPyramid{{"Edit5", "5"}, {"Edit6", "4"}};
 
-INSTANTIATE_TEST_SUITE_P(
-    BothButtonsOfEachColumn, ComputeButtonTest,
-    testing::Values(
-        // The typical request: 3 and 10 in the cylinder, the colored button.
-        Request{"VividButton1_3_10", "VividButton1", kCylinder, "lbl4", " 244.92 Cm² ", "2450 mA "},
-        Request{"btn1_3_10", "btn1", kCylinder, "lbl4", " 244.92 Cm² ", "2450 mA "},
-        Request{"VividButton2_2_3_4", "VividButton2", kBox, "lbl10", " 52.00 Cm² ", "520 mA "},
-        Request{"btn2_2_3_4", "btn2", kBox, "lbl10", " 52.00 Cm² ", "520 mA "},
-        Request{"VividButton3_2", "VividButton3", kSphere, "Label8", " 50.24 Cm² ", "500 mA "},
-        Request{"Button1_2", "Button1", kSphere, "Label8", " 50.24 Cm² ", "500 mA "},
-        Request{"VividButton4_5_4", "VividButton4", kPyramid, "Label16", " 56.00 Cm² ", "560 mA "},
-        Request{"Button2_5_4", "Button2", kPyramid, "Label16", " 56.00 Cm² ", "560 mA "}),
-    [](const testing::TestParamInfo<Request>& info) { return info.param.name; });
+// The window and the operations wired to it, as start-up wires them.
+struct Wired {
+  FakeProgram program;
+  FakeCalculatorWindow window;
+  std::shared_ptr<CalculatorTarget> target = std::make_shared<CalculatorTarget>();
+  OperationTable operations = CalculatorOperations(target, program.reporter);
 
-// The standard buttons show a thin border around the colored ones (3, 4, 4
-// and 5 pixels); a click there reaches the standard button.
-struct BorderClick {
-  const char* name;
-  const char* button;
-  QPoint local;
+  Wired() { target->window = &window; }
+  void Fill(const Fields& fields) {
+    for (const auto& [edit, text] : fields) window.texts[edit] = Utf8ToCp1252(text);
+  }
+  void Click(const char* operation) { operations.at(operation)(); }
+  std::string Caption(const char* label) { return Cp1252ToUtf8(window.captions.at(label)); }
+};
+
+struct Request {
+  const char* operation;
   Fields fields;
   const char* surface_label;
   const char* surface;
-  friend void PrintTo(const BorderClick& row, std::ostream* os) { *os << row.name; }
+  const char* current;
+  friend void PrintTo(const Request& row, std::ostream* os) { *os << row.operation; }
 };
 
-class ThinBorderTest : public testing::TestWithParam<BorderClick> {};
+class OperationTest : public testing::TestWithParam<Request> {};
 
-TEST_P(ThinBorderTest, ClickInTheBorderRunsTheSameCalculator) {
-  const BorderClick& row = GetParam();
-  FormDriver driver;
-  Fill(driver, row.fields);
-  const QPoint at = driver.InWindow(row.button, row.local);
-  ASSERT_EQ(driver.Form().childAt(at), driver.Control(row.button)) << "the point must be the border's";
-  driver.Click(row.button, row.local);
-  EXPECT_EQ(driver.Caption(row.surface_label), QString::fromUtf8(row.surface));
+TEST_P(OperationTest, RunsItsColumnsCalculatorAndLeavesTheOthers) {
+  const Request& row = GetParam();
+  Wired wired;
+  wired.Fill(row.fields);
+  wired.Click(row.operation);
+
+  EXPECT_TRUE(wired.program.boxes.shown.empty());
+  EXPECT_EQ(wired.Caption(row.surface_label), row.surface);
+  EXPECT_EQ(wired.Caption("Label19"), row.current);
+  EXPECT_EQ(wired.window.caption_writes, 2) << "only the column's label and Label19";
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Borders, ThinBorderTest,
-    testing::Values(BorderClick{"btn1_left", "btn1", {1, 16}, kCylinder, "lbl4", " 244.92 Cm² "},
-                    BorderClick{"btn1_top", "btn1", {116, 1}, kCylinder, "lbl4", " 244.92 Cm² "},
-                    BorderClick{"btn1_right", "btn1", {231, 16}, kCylinder, "lbl4", " 244.92 Cm² "},
-                    BorderClick{"btn1_bottom", "btn1", {116, 31}, kCylinder, "lbl4", " 244.92 Cm² "},
-                    BorderClick{"btn2_left", "btn2", {1, 16}, kBox, "lbl10", " 52.00 Cm² "},
-                    BorderClick{"Button1_bottom", "Button1", {116, 31}, kSphere, "Label8", " 50.24 Cm² "},
-                    BorderClick{"Button2_right", "Button2", {231, 16}, kPyramid, "Label16", " 56.00 Cm² "}),
-    [](const testing::TestParamInfo<BorderClick>& info) { return info.param.name; });
+    Operations, OperationTest,
+    testing::Values(Request{"btn1Click", kCylinder, "lbl4", " 244.92 Cm² ", "2450 mA "},
+                    Request{"btn2Click", kBox, "lbl10", " 52.00 Cm² ", "520 mA "},
+                    Request{"Button1Click", kSphere, "Label8", " 50.24 Cm² ", "500 mA "},
+                    Request{"Button2Click", kPyramid, "Label16", " 56.00 Cm² ", "560 mA "}),
+    [](const testing::TestParamInfo<Request>& info) { return info.param.operation; });
 
-struct KeyPress {
-  const char* name;
-  const char* button;
-  Qt::Key key;
-  friend void PrintTo(const KeyPress& row, std::ostream* os) { *os << row.name; }
-};
-
-class ButtonKeyTest : public testing::TestWithParam<KeyPress> {};
-
-TEST_P(ButtonKeyTest, KeyOnFocusedStandardButtonRunsItsCalculator) {
-  const KeyPress& row = GetParam();
-  FormDriver driver;
-  Fill(driver, kCylinder);
-  driver.Key(row.button, row.key);
-  EXPECT_EQ(driver.Caption("lbl4"), QString::fromUtf8(" 244.92 Cm² "));
-  EXPECT_EQ(driver.Caption("Label19"), QStringLiteral("2450 mA "));
+TEST(OperationTest, NothingRunsBeforeTheWindowIsBuilt) {
+  Wired wired;
+  wired.target->window = nullptr;
+  wired.Fill(kCylinder);
+  wired.Click("btn1Click");
+  EXPECT_EQ(wired.window.caption_writes, 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Keys, ButtonKeyTest,
-                         testing::Values(KeyPress{"Space_on_btn1", "btn1", Qt::Key_Space},
-                                         KeyPress{"Return_on_btn1", "btn1", Qt::Key_Return},
-                                         KeyPress{"Enter_on_btn1", "btn1", Qt::Key_Enter}),
-                         [](const testing::TestParamInfo<KeyPress>& info) { return info.param.name; });
-
-// Enter in an edit box clicks nothing: no button of the window is a default one.
-TEST(ButtonKeyTest, ReturnInAnEditBoxRunsNothing) {
-  FormDriver driver;
-  Fill(driver, kCylinder);
-  QTest::keyClick(driver.Control("edt1"), Qt::Key_Return);
-  EXPECT_EQ(driver.Caption("lbl4"), kInitialSurface);
-}
-
-class QuickClicksTest : public testing::TestWithParam<const char*> {};
-
-// The failure hook counts the runs: each run of "1e400" fails once.
-TEST_P(QuickClicksTest, TwoQuickClicksRunTheCalculatorTwice) {
-  FormDriver driver;
-  driver.Type("Edit1", "1e400");
-  driver.Type("edt1", "10");
-  int runs = 0;
-  Application()->SetOnException([&](QObject*, const Exception&) { ++runs; });
-  driver.DoubleClick(GetParam());
-  Application()->SetOnException({});
-  EXPECT_EQ(runs, 2);
-
-  // With good input the second run writes the same captions again.
-  driver.Type("Edit1", "3");
-  driver.DoubleClick(GetParam());
-  EXPECT_EQ(driver.Caption("lbl4"), QString::fromUtf8(" 244.92 Cm² "));
-  EXPECT_EQ(driver.Caption("Label19"), QStringLiteral("2450 mA "));
-}
-
-INSTANTIATE_TEST_SUITE_P(Buttons, QuickClicksTest, testing::Values("VividButton1", "btn1"),
-                         [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 TEST(Label19Test, ShowsTheLatestCalculationOfAnyShape) {
-  FormDriver driver;
-  Fill(driver, kCylinder);
-  Fill(driver, kSphere);
-  Fill(driver, kBox);
+  Wired wired;
+  wired.Fill(kCylinder);
+  wired.Fill(kSphere);
+  wired.Fill(kBox);
   const std::pair<const char*, const char*> steps[] = {
-      {"VividButton1", "2450 mA "}, {"VividButton3", "500 mA "}, {"btn2", "520 mA "}, {"btn1", "2450 mA "}};
-  for (const auto& [button, current] : steps) {
-    SCOPED_TRACE(button);
-    driver.Click(button);
-    EXPECT_EQ(driver.Caption("Label19"), QString::fromUtf8(current));
+      {"btn1Click", "2450 mA "}, {"Button1Click", "500 mA "}, {"btn2Click", "520 mA "}, {"btn1Click", "2450 mA "}};
+  for (const auto& [operation, current] : steps) {
+    SCOPED_TRACE(operation);
+    wired.Click(operation);
+    EXPECT_EQ(wired.Caption("Label19"), current);
   }
-  EXPECT_EQ(driver.Caption("lbl4"), QString::fromUtf8(" 244.92 Cm² "));
-  EXPECT_EQ(driver.Caption("Label8"), QString::fromUtf8(" 50.24 Cm² "));
-  EXPECT_EQ(driver.Caption("lbl10"), QString::fromUtf8(" 52.00 Cm² "));
+  EXPECT_EQ(wired.Caption("lbl4"), " 244.92 Cm² ");
+  EXPECT_EQ(wired.Caption("Label8"), " 50.24 Cm² ");
+  EXPECT_EQ(wired.Caption("lbl10"), " 52.00 Cm² ");
 }
 
 // A failing calculation after a good one in the same column: the box shows
@@ -195,7 +102,7 @@ TEST(Label19Test, ShowsTheLatestCalculationOfAnyShape) {
 // what the failing run had written (or their earlier captions).
 struct FailureCase {
   const char* name;
-  const char* button;
+  const char* operation;
   Fields good;
   Fields bad;
   const char* surface_label;
@@ -208,78 +115,59 @@ class FailureFlowTest : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(FailureFlowTest, BoxThenLabelsAsWrittenThenRecovery) {
   const FailureCase& row = GetParam();
-  FormDriver driver;
-  Fill(driver, row.good);
-  driver.Click(row.button);
-  const QString surface_before = driver.Caption(row.surface_label);
-  const QString current_before = driver.Caption("Label19");
-  ASSERT_NE(surface_before, kInitialSurface);
+  Wired wired;
+  wired.Fill(row.good);
+  wired.Click(row.operation);
+  const std::string surface_before = wired.Caption(row.surface_label);
+  const std::string current_before = wired.Caption("Label19");
 
-  Fill(driver, row.bad);
-  {
-    BoxAnswerer answerer;
-    driver.Click(row.button);
-    ASSERT_EQ(answerer.Boxes().size(), 1u);
-    EXPECT_EQ(answerer.Boxes()[0].caption, QStringLiteral("Outil"));
-    EXPECT_EQ(answerer.Boxes()[0].text, QString::fromUtf8(row.message));
-    EXPECT_EQ(answerer.Boxes()[0].icon, QMessageBox::Critical);
-  }
-  EXPECT_EQ(driver.Caption(row.surface_label),
-            row.surface_after != nullptr ? QString::fromUtf8(row.surface_after) : surface_before);
-  EXPECT_EQ(driver.Caption("Label19"), current_before);
+  wired.Fill(row.bad);
+  wired.Click(row.operation);
+  ASSERT_EQ(wired.program.boxes.shown.size(), 1u);
+  EXPECT_EQ(wired.program.boxes.shown[0].caption, "Outil");
+  EXPECT_EQ(Cp1252ToUtf8(wired.program.boxes.shown[0].text), row.message);
+  EXPECT_EQ(wired.Caption(row.surface_label), row.surface_after != nullptr ? row.surface_after : surface_before);
+  EXPECT_EQ(wired.Caption("Label19"), current_before);
   EXPECT_EQ(ControlWordInForce(), DefaultControlWord());
-  EXPECT_TRUE(driver.Form().isActiveWindow());
 
   // The same click fails the same way at once.
-  {
-    BoxAnswerer answerer;
-    driver.Click(row.button);
-    EXPECT_EQ(answerer.Boxes().size(), 1u);
-  }
+  wired.Click(row.operation);
+  EXPECT_EQ(wired.program.boxes.shown.size(), 2u);
 
   // Ordinary input afterwards works as before the failure.
-  Fill(driver, row.good);
-  BoxAnswerer none;
-  driver.Click(row.button);
-  EXPECT_TRUE(none.Boxes().empty());
-  EXPECT_EQ(driver.Caption(row.surface_label), surface_before);
-  EXPECT_EQ(driver.Caption("Label19"), current_before);
+  wired.Fill(row.good);
+  wired.Click(row.operation);
+  EXPECT_EQ(wired.program.boxes.shown.size(), 2u);
+  EXPECT_EQ(wired.Caption(row.surface_label), surface_before);
+  EXPECT_EQ(wired.Caption("Label19"), current_before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, FailureFlowTest,
     testing::Values(
-        FailureCase{"cylinder_radius_1e400", "VividButton1", kCylinder, {{"Edit1", "1e400"}}, "lbl4",
+        FailureCase{"cylinder_radius_1e400", "btn1Click", kCylinder, {{"Edit1", "1e400"}}, "lbl4",
                     "Débordement en virgule flottante.", nullptr},
-        FailureCase{"sphere_radius_1e5120", "VividButton3", kSphere, {{"Edit2", "1e5120"}}, "Label8",
+        FailureCase{"sphere_radius_1e5120", "Button1Click", kSphere, {{"Edit2", "1e5120"}}, "Label8",
                     "Opération en virgule flottante incorrecte.", " +Inf Cm² "},
-        FailureCase{"sphere_radius_1e10", "Button1", kSphere, {{"Edit2", "1e10"}}, "Label8",
+        FailureCase{"sphere_radius_1e10", "Button1Click", kSphere, {{"Edit2", "1e10"}}, "Label8",
                     "Opération en virgule flottante incorrecte.", " 1256000000000000000000.00 Cm² "},
-        FailureCase{"cylinder_radius_1,5", "btn1", kCylinder, {{"Edit1", "1,5"}}, "lbl4",
+        FailureCase{"cylinder_radius_1_5_with_comma", "btn1Click", kCylinder, {{"Edit1", "1,5"}}, "lbl4",
                     "Valeur incorrecte pour « Rayon » (CYLINDRE) : « 1,5 » — le séparateur décimal est le point : « 1.5 ».",
                     nullptr},
-        FailureCase{"box_width_-2", "VividButton2", kBox, {{"edt4", "-2"}}, "lbl10",
+        FailureCase{"box_width_minus_2", "btn2Click", kBox, {{"edt4", "-2"}}, "lbl10",
                     "Valeur négative pour « Largeur » (PARALLELEPIPEDE) : « -2 ».", nullptr}),
-    [](const testing::TestParamInfo<FailureCase>& info) {
-      std::string name = info.param.name;
-      for (char& c : name) {
-        if (c == ',' || c == '-') c = '_';
-      }
-      return name;
-    });
+    [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
-// A failure the window catches itself (a picture failing while it paints)
-// cannot open a box in the middle of the paint: the box follows the event.
-TEST(FailureFlowTest, FailureCaughtWhilePaintingShowsItsBoxAfterTheEvent) {
-  FormDriver driver;
-  LoadControlWord(0x133F);
-  BoxAnswerer answerer;
-  driver.Form().ReportFailure(EOverflow("D\xE9" "bordement en virgule flottante"));
-  EXPECT_EQ(ControlWordInForce(), DefaultControlWord()) << "reset at once";
-  EXPECT_TRUE(answerer.Boxes().empty()) << "not inside the event";
-  QCoreApplication::processEvents();
-  ASSERT_EQ(answerer.Boxes().size(), 1u);
-  EXPECT_EQ(answerer.Boxes()[0].text, QString::fromUtf8("Débordement en virgule flottante."));
+// The hook hears the target's sender: the window the click was on.
+TEST(FailureFlowTest, HookHearsTheWindowAsSender) {
+  Wired wired;
+  int window_handle = 0;
+  wired.target->sender = &window_handle;
+  EventSender heard = nullptr;
+  wired.program.reporter.SetHook([&](EventSender sender, const Exception&) { heard = sender; });
+  wired.Fill({{"Edit1", "1e400"}, {"edt1", "10"}});
+  wired.Click("btn1Click");
+  EXPECT_EQ(heard, &window_handle);
 }
 
 }  // namespace

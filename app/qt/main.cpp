@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/display_check.h"
+#include "app/qt/display_probe.h"
 #include "app/information_options.h"
-#include "ui/startup.h"
+#include "ui/qt/startup.h"
 
 int main(int argc, char** argv) {
   // --help and --version answer without a display.

@@ -1,4 +1,5 @@
-// What a screen reader finds in the main window.
+// What a screen reader finds in the main window, on Qt's accessibility
+// interfaces; the names and descriptions come from ui/accessible_names.h.
 //
 // Every edit box is named after the caption on its row and its column
 // ("Rayon (CYLINDRE)"), both compute buttons of a column after their caption

@@ -1,4 +1,4 @@
-#include "ui/accessibility.h"
+#include "ui/qt/accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -10,57 +10,14 @@
 
 #include "core/calculators.h"
 #include "platform/qt/qt_text.h"
+#include "ui/accessible_names.h"
 #include "ui/form1.h"
 #include "ui/windowed_controls.h"
 
 namespace anod {
 namespace {
 
-// The two compute buttons of each calculator, by its operation.
-struct ButtonPair {
-  const char* operation;
-  const char* standard;
-  const char* colored;
-};
-constexpr ButtonPair kComputeButtons[] = {
-    {"btn1Click", "btn1", "VividButton1"},
-    {"btn2Click", "btn2", "VividButton2"},
-    {"Button1Click", "Button1", "VividButton3"},
-    {"Button2Click", "Button2", "VividButton4"},
-};
-
-// What each picture shows, for a listener who cannot see it.
-QString PictureDescription(std::string_view name) {
-  static const struct {
-    const char* control;
-    const char* description;
-  } kPictures[] = {
-      {"img1", "Cylindre : rayon et hauteur"},
-      {"img2", "Parallélépipède : hauteur, longueur et largeur"},
-      {"Image1", "Sphère : rayon"},
-      {"Image2", "Pyramide à base carrée : hauteur d'une face et longueur de la base"},
-      {"Image4", "Dégraissage : pièce suspendue dans une solution de soude caustique"},
-      {"Image3", "Électrolyse : alimentation réglable, pièce à l'anode, plaques de plomb à la cathode, "
-                 "dans l'acide sulfurique"},
-      {"Image6", "Coloration : bain de teinture sur une plaque chauffante réglée à 60 degrés"},
-      {"Image5", "Fixation : pièce dans l'eau bouillante, sur un réchaud"},
-  };
-  for (const auto& picture : kPictures) {
-    if (name == picture.control) return QString::fromUtf8(picture.description);
-  }
-  return {};
-}
-
-// What a label shows, for the labels whose caption alone does not say it.
-QString LabelRole(std::string_view name) {
-  if (name == kCurrentLabel) return QString::fromUtf8("Courant d'électrolyse");
-  for (const CalculatorInfo& calculator : Calculators()) {
-    if (name == calculator.surface_label) {
-      return QStringLiteral("Surface (%1)").arg(FromCp1252(calculator.title));
-    }
-  }
-  return {};
-}
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // One drawn label or picture, a child of the window's surface; `host` is the
 // widget it is drawn on (the surface, or the panel framing a step picture).
@@ -82,12 +39,12 @@ class DrawnControlInterface final : public QAccessibleInterface {
 
   QString text(QAccessible::Text t) const override {
     if (!isValid()) return {};
-    if (label_ == nullptr) return t == QAccessible::Name ? PictureDescription(control_->Name()) : QString();
+    if (label_ == nullptr) return t == QAccessible::Name ? Utf8(PictureDescription(control_->Name())) : QString();
     switch (t) {
       // A step text's line breaks read as spaces.
       case QAccessible::Name: return FromCp1252(label_->Caption()).simplified();
       case QAccessible::Value: return FromCp1252(label_->Caption());
-      case QAccessible::Description: return LabelRole(label_->Name());
+      case QAccessible::Description: return Utf8(LabelRole(label_->Name()));
       default: return {};
     }
   }
@@ -127,7 +84,7 @@ class FormSurfaceInterface final : public QAccessibleWidget {
       Add(new DrawnControlInterface(surface, surface, label));
     }
     for (const ControlEntry& entry : form->Controls()) {
-      if (entry.drawn == nullptr || PictureDescription(entry.name).isEmpty()) continue;
+      if (entry.drawn == nullptr || PictureDescription(entry.name).empty()) continue;
       QWidget* host = entry.parent == "Form1" ? surface : form->Windowed(entry.parent);
       if (host != nullptr) Add(new DrawnControlInterface(surface, host, entry.drawn));
     }
@@ -196,31 +153,21 @@ void ExposeToAssistiveTechnology(TForm1& form) {
     if (panel == nullptr || panel->Look().caption.empty()) continue;
     const auto& all = form.Controls();
     const bool frames_a_picture = std::any_of(all.begin(), all.end(), [&](const ControlEntry& inner) {
-      return inner.parent == entry.name && !PictureDescription(inner.name).isEmpty();
+      return inner.parent == entry.name && !PictureDescription(inner.name).empty();
     });
     if (!frames_a_picture) entry.widget->setAccessibleName(FromCp1252(panel->Look().caption).trimmed());
   }
 
   for (const CalculatorInfo& calculator : Calculators()) {
-    const QString column = FromCp1252(calculator.title);
     for (const FieldInfo& field : calculator.fields) {
-      if (QWidget* edit = form.Windowed(field.edit_box)) {
-        edit->setAccessibleName(QStringLiteral("%1 (%2)").arg(FromCp1252(field.word), column));
-      }
+      if (QWidget* edit = form.Windowed(field.edit_box)) edit->setAccessibleName(Utf8(EditBoxName(calculator, field)));
     }
-    for (const ButtonPair& pair : kComputeButtons) {
-      if (std::string_view(pair.operation) != calculator.operation) continue;
-      for (const char* name : {pair.standard, pair.colored}) {
-        if (QWidget* button = form.Windowed(name)) {
-          button->setAccessibleName(QStringLiteral("Calculer la surface (%1)").arg(column));
-        }
-      }
-      // The standard button lies under the colored one and stays a tab
-      // stop; a screen reader finds both, so this one says it is the same.
-      if (QWidget* standard = form.Windowed(pair.standard)) {
-        standard->setAccessibleDescription(
-            QString::fromUtf8("Même action que le bouton coloré « Calculer la surface » (%1)").arg(column));
-      }
+    const ComputeButtons& buttons = ButtonsOf(calculator);
+    for (const char* name : {buttons.standard, buttons.colored}) {
+      if (QWidget* button = form.Windowed(name)) button->setAccessibleName(Utf8(ComputeButtonName(calculator)));
+    }
+    if (QWidget* standard = form.Windowed(buttons.standard)) {
+      standard->setAccessibleDescription(Utf8(CoveredButtonDescription(calculator)));
     }
   }
 }

@@ -1,4 +1,4 @@
-#include "ui/toolkit_french.h"
+#include "ui/qt/toolkit_french.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

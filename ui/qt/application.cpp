@@ -1,17 +1,16 @@
-#include "ui/application.h"
+#include "ui/qt/application.h"
 
+#include "platform/locale.h"
 #include "platform/qt/handler_guard.h"
 #include "platform/qt/qt_text.h"
-#include "platform/executable_path.h"
-#include "platform/locale.h"
 #include "ui/application_title.h"
-#include "ui/failure_report.h"
+#include "ui/qt/failure_report.h"
 
 namespace anod {
 
 TApplication::TApplication(int& argc, char** argv, const std::string& executable_path)
-    : QApplication(argc, argv), title_(ApplicationTitleFromPath(executable_path)) {
-  setApplicationName(FromCp1252(title_));
+    : QApplication(argc, argv), reporter_(ApplicationTitleFromPath(executable_path), boxes_, windows_) {
+  setApplicationName(FromCp1252(Title()));
   setDesktopFileName(QStringLiteral("anodisation"));
   SetHandlerFailureSink(&ReportFailure);
 }
@@ -35,10 +34,5 @@ bool TApplication::event(QEvent* event) {
 }
 
 TApplication* Application() { return qobject_cast<TApplication*>(QCoreApplication::instance()); }
-
-std::string ApplicationTitle() {
-  if (const TApplication* app = Application()) return app->Title();
-  return ApplicationTitleFromPath(ExecutablePath());
-}
 
 }  // namespace anod
