@@ -34,10 +34,15 @@ void StreamWriter::Property(std::string_view path, const Value& value) {
       Int32(value.integer);
       break;
     case ValueType::Text:
-    case ValueType::Bytes:
       Int32(static_cast<std::int32_t>(value.text.size()));
       out_ += value.text;
       break;
+    case ValueType::Bytes: {
+      const std::span<const std::uint8_t> bytes = value.Payload();
+      Int32(static_cast<std::int32_t>(bytes.size()));
+      out_.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+      break;
+    }
     case ValueType::Ident:
       Short(value.text);
       break;
@@ -75,9 +80,11 @@ std::int32_t StreamCursor::Int32() {
   return static_cast<std::int32_t>(u);
 }
 
-std::string StreamCursor::Take(std::size_t n) {
+std::string StreamCursor::Take(std::size_t n) { return std::string(View(n)); }
+
+std::string_view StreamCursor::View(std::size_t n) {
   if (n > bytes_.size() - pos_) throw EReadError(kStreamReadError);
-  std::string out(reinterpret_cast<const char*>(bytes_.data() + pos_), n);
+  const std::string_view out(reinterpret_cast<const char*>(bytes_.data() + pos_), n);
   pos_ += n;
   return out;
 }
@@ -95,7 +102,11 @@ Value StreamCursor::ReadValue() {
     case ValueType::Bytes: {
       const std::int32_t n = Int32();
       if (n < 0) throw EReadError(kStreamReadError);
-      value.text = Take(static_cast<std::size_t>(n));
+      if (value.type == ValueType::Text) {
+        value.text = Take(static_cast<std::size_t>(n));
+      } else {
+        value.raw = View(static_cast<std::size_t>(n));
+      }
       return value;
     }
     case ValueType::Ident:

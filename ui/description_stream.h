@@ -46,20 +46,29 @@ enum class ValueType : std::uint8_t {
   Bytes = 10,
 };
 
-// One property value as read. `text` holds a text, an identifier or the raw
-// bytes; `set` the identifiers of a set.
+// One property value. `text` holds a text, an identifier or bytes to write;
+// `set` the identifiers of a set. Bytes read from a stream stay where they
+// are: `raw` views them (150 KB of pictures are not copied while the window
+// is built), valid as long as the stream's bytes.
 struct Value {
   ValueType type = ValueType::Integer;
   std::int32_t integer = 0;
   std::string text;
   std::vector<std::string> set;
+  std::string_view raw;
 
-  static Value Int(std::int32_t v) { return {ValueType::Integer, v, {}, {}}; }
-  static Value Str(std::string v) { return {ValueType::Text, 0, std::move(v), {}}; }
-  static Value Id(std::string v) { return {ValueType::Ident, 0, std::move(v), {}}; }
-  static Value Bool(bool v) { return {v ? ValueType::True : ValueType::False, 0, {}, {}}; }
-  static Value Members(std::vector<std::string> v) { return {ValueType::Set, 0, {}, std::move(v)}; }
-  static Value Raw(std::string v) { return {ValueType::Bytes, 0, std::move(v), {}}; }
+  // The bytes of a Bytes value, read or to be written.
+  std::span<const std::uint8_t> Payload() const {
+    const std::string_view bytes = raw.data() != nullptr ? raw : std::string_view(text);
+    return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+  }
+
+  static Value Int(std::int32_t v) { return {ValueType::Integer, v, {}, {}, {}}; }
+  static Value Str(std::string v) { return {ValueType::Text, 0, std::move(v), {}, {}}; }
+  static Value Id(std::string v) { return {ValueType::Ident, 0, std::move(v), {}, {}}; }
+  static Value Bool(bool v) { return {v ? ValueType::True : ValueType::False, 0, {}, {}, {}}; }
+  static Value Members(std::vector<std::string> v) { return {ValueType::Set, 0, {}, std::move(v), {}}; }
+  static Value Raw(std::string v) { return {ValueType::Bytes, 0, std::move(v), {}, {}}; }
   friend bool operator==(const Value&, const Value&) = default;
 };
 
@@ -90,6 +99,8 @@ class StreamCursor {
   std::int32_t Int32();
   std::string Short();
   std::string Take(std::size_t n);
+  // The next n bytes where they lie.
+  std::string_view View(std::size_t n);
   Value ReadValue();
   bool AtEnd() const { return pos_ >= bytes_.size(); }
   std::size_t Position() const { return pos_; }

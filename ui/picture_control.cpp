@@ -21,8 +21,7 @@ void ImageControl::BoundsChanged() {
 
 bool ImageControl::ApplyProperty(std::string_view path, const Value& value) {
   if (path == "Picture.Data") {
-    const std::string& bytes = BytesValue(value);
-    ReadPictureValue(image_.Picture(), {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+    ReadPictureValue(image_.Picture(), BytesValue(value));
   } else if (path == "Proportional") {
     image_.SetProportional(BoolValue(value));
   } else if (path == "Stretch") {

@@ -32,9 +32,9 @@ const std::string& IdentValue(const Value& value) {
   return value.text;
 }
 
-const std::string& BytesValue(const Value& value) {
+std::span<const std::uint8_t> BytesValue(const Value& value) {
   if (value.type != ValueType::Bytes) Invalid();
-  return value.text;
+  return value.Payload();
 }
 
 TColor ColorValue(const Value& value) {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,7 +22,7 @@ std::int32_t IntValue(const Value& value);
 bool BoolValue(const Value& value);
 const std::string& TextValue(const Value& value);
 const std::string& IdentValue(const Value& value);
-const std::string& BytesValue(const Value& value);
+std::span<const std::uint8_t> BytesValue(const Value& value);
 TColor ColorValue(const Value& value);
 // The index of the identifier among `names`.
 int EnumValue(const Value& value, std::initializer_list<std::string_view> names);

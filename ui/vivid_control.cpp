@@ -1,6 +1,7 @@
 #include "ui/vivid_control.h"
 
 #include "core/failures.h"
+#include "ui/drawn_controls.h"
 #include "ui/property_values.h"
 #include "ui/read_messages.h"
 #include "widgets/vivid_stored.h"
@@ -33,7 +34,7 @@ bool ApplyLayoutProperty(TVividButtonLayout& layout, std::string_view name, cons
 
 }  // namespace
 
-VividButtonTarget::VividButtonTarget(TVividButton& button) : button_(button) { button_.BeginLoading(); }
+VividButtonTarget::VividButtonTarget(TVividButtonModel& button) : button_(button) { button_.BeginLoading(); }
 
 bool VividButtonTarget::ApplyProperty(std::string_view path, const Value& value) {
   FontSpec font = button_.Font();
@@ -72,17 +73,5 @@ void VividButtonTarget::ScaleFont(int num, int den) {
 }
 
 void VividButtonTarget::Loaded() { button_.EndLoading(); }
-
-ControlEntry CreateVividButton(std::string name, QWidget& parent, TForm1& form) {
-  auto* button = new TVividButton(&parent);
-  ControlEntry entry;
-  entry.name = std::move(name);
-  entry.class_name = "TVividButton";
-  entry.widget = button;
-  entry.tab_stop = true;
-  entry.target = form.AdoptTarget(std::make_unique<VividButtonTarget>(*button));
-  button->show();
-  return entry;
-}
 
 }  // namespace anod

@@ -1,5 +1,5 @@
 # The main window: its layout source compiled at build time into a byte
-# stream carried as a resource, the reader that builds it, the controls.
+# stream carried as a C++ array, the reader that builds it, the window's model.
 
 # The byte stream's values, writer and cursor, with the reader's messages.
 add_library(anod_description_stream STATIC
@@ -30,25 +30,31 @@ add_custom_command(
   COMMENT "Compiling the main window's layout"
   VERBATIM)
 
-add_library(anod_window STATIC
+set(ANOD_FORM1_SOURCE_CPP ${CMAKE_CURRENT_BINARY_DIR}/form1_description.cpp)
+add_custom_command(
+  OUTPUT ${ANOD_FORM1_SOURCE_CPP}
+  COMMAND ${CMAKE_COMMAND} -DINPUT=${ANOD_FORM1_STREAM} -DOUTPUT=${ANOD_FORM1_SOURCE_CPP}
+          -DHEADER=ui/form1_description.h -DFUNCTION=anod::Form1Description
+          -P ${PROJECT_SOURCE_DIR}/cmake/embed_bytes.cmake
+  DEPENDS ${ANOD_FORM1_STREAM} ${PROJECT_SOURCE_DIR}/cmake/embed_bytes.cmake
+  COMMENT "Carrying the main window's description as a C++ array"
+  VERBATIM)
+
+# The window's model: built from the description, with its rules; no toolkit.
+add_library(anod_window_model STATIC
+  ${ANOD_FORM1_SOURCE_CPP}
   ${CMAKE_CURRENT_LIST_DIR}/property_values.cpp
   ${CMAKE_CURRENT_LIST_DIR}/description_reader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scaling.cpp
   ${CMAKE_CURRENT_LIST_DIR}/first_placement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/control_looks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/drawn_controls.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/windowed_controls.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/control_kinds.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/vivid_control.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/drawn_host.cpp
   ${CMAKE_CURRENT_LIST_DIR}/picture_control.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/form1.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/form1_description.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/windowed_models.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vivid_control.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/form_model.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/form_builder.cpp
 )
-target_include_directories(anod_window PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(anod_window PUBLIC anod_description_stream anod_platform_qt anod_pictures anod_widgets_qt Qt6::Widgets)
-set_source_files_properties(${ANOD_FORM1_STREAM} PROPERTIES QT_RESOURCE_ALIAS form1.anw)
-qt_add_resources(anod_window anod_form1_description
-  PREFIX /anodisation
-  BASE ${CMAKE_CURRENT_BINARY_DIR}
-  NO_COMPRESS
-  FILES ${ANOD_FORM1_STREAM})
+target_include_directories(anod_window_model PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(anod_window_model PUBLIC anod_description_stream anod_pictures anod_widgets)

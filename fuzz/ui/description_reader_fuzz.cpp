@@ -15,6 +15,7 @@ class CountingSink final : public anod::DescriptionSink {
     // Touch every byte of what was read.
     for (char c : path) sum_ += static_cast<unsigned char>(c);
     for (char c : value.text) sum_ += static_cast<unsigned char>(c);
+    for (std::uint8_t b : value.Payload()) sum_ += b;
     for (const auto& member : value.set) sum_ += member.size();
   }
   void EndObject() override { --depth_; }

@@ -7,10 +7,14 @@
 #include "core/failures.h"
 #include "pictures/jpeg_module.h"
 #include "ui/description_stream.h"
-#include "ui/form1.h"
+#include "ui/form1_description.h"
+#include "ui/form_model.h"
+#include "tests/ui/recording_shell.h"
 
 namespace anod {
 namespace {
+
+using testing_support::Build;
 
 std::span<const std::uint8_t> AsBytes(const std::string& s) {
   return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
@@ -51,7 +55,7 @@ TEST_P(DamagedDescriptionTest, FailsWithReadError) {
   const Damage& row = GetParam();
   const std::string bytes = row.bytes();
   try {
-    BuildFormFromDescription(AsBytes(bytes), kHandlers);
+    Build(AsBytes(bytes), kHandlers);
     FAIL() << "built without failure";
   } catch (const EReadError& e) {
     EXPECT_EQ(e.Message(), row.message);
@@ -180,7 +184,7 @@ TEST_P(DamagedPictureTest, FailsNamingTheControlAndProperty) {
   const PictureDamage& row = GetParam();
   const std::string bytes = ImageForm(row.value);
   try {
-    BuildFormFromDescription(AsBytes(bytes), {});
+    Build(AsBytes(bytes), {});
     FAIL() << "built without failure";
   } catch (const EReadError& e) {
     EXPECT_EQ(e.Message(), row.message);
@@ -201,22 +205,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DescriptionReaderTest, UnknownPictureClassLeavesTheControlEmpty) {
   RegisterJPEGFormats();
   const std::string bytes = ImageForm(Value::Raw(PictureBytes("TImage", "xyz", 3)));
-  auto form = BuildFormFromDescription(AsBytes(bytes), {});
-  EXPECT_NE(form->Drawn("img1"), nullptr);
-}
-
-TEST(DescriptionReaderTest, PictureFailingAtFirstPaintGoesToTheSink) {
-  RegisterJPEGFormats();
-  // J = 0 is accepted when read; the first draw fails with code 42.
-  const std::string bytes = ImageForm(Value::Raw(PictureBytes("TJPEGImage", "", 0)));
-  auto form = BuildFormFromDescription(AsBytes(bytes), {});
-  std::vector<std::string> reported;
-  form->SetFailureSink([&](const Exception& e) { reported.push_back(e.Message()); });
-  form->show();
-  form->Surface()->grab();
-  form->Surface()->grab();
-  ASSERT_EQ(reported.size(), 1u);
-  EXPECT_EQ(reported[0], "Erreur JPEG #42");
+  auto built = Build(AsBytes(bytes), {});
+  EXPECT_NE(built->form->Find("img1")->drawn, nullptr);
 }
 
 TEST(DamagedDescriptionTest, EveryCutOfTheRealDescriptionFailsCleanly) {
@@ -225,7 +215,7 @@ TEST(DamagedDescriptionTest, EveryCutOfTheRealDescriptionFailsCleanly) {
   for (const std::size_t cut : {std::size_t{0}, std::size_t{3}, std::size_t{40}, std::size_t{400}, std::size_t{4000},
                                 full.size() / 2, full.size() - 200, full.size() - 1}) {
     SCOPED_TRACE(cut);
-    EXPECT_THROW(BuildFormFromDescription(full.first(cut), kHandlers), EReadError);
+    EXPECT_THROW(Build(full.first(cut), kHandlers), EReadError);
   }
 }
 
@@ -233,23 +223,11 @@ TEST(DescriptionReaderTest, SmallFormBuildsAndBindsItsHandler) {
   int clicks = 0;
   const HandlerTable handlers = {{"btn1Click", [&] { ++clicks; }}};
   const std::string bytes = SmallForm([](StreamWriter& w) { w.Property("OnClick", Value::Id("btn1Click")); });
-  auto form = BuildFormFromDescription(AsBytes(bytes), handlers);
-  ASSERT_EQ(form->Controls().size(), 2u);
-  EXPECT_EQ(form->LabelCaption("L"), "0 mA");
-  auto* button = form->As<QAbstractButton>("B");
-  ASSERT_NE(button, nullptr);
-  button->click();
+  auto built = Build(AsBytes(bytes), handlers);
+  ASSERT_EQ(built->form->Controls().size(), 2u);
+  EXPECT_EQ(built->form->LabelCaption("L"), "0 mA");
+  built->form->Find("B")->As<PushButtonModel>()->Click();
   EXPECT_EQ(clicks, 1);
-}
-
-TEST(DescriptionReaderTest, HandlerFailureGoesToTheSink) {
-  const HandlerTable handlers = {{"btn1Click", [] { throw EOverflow("D\xE9passement de capacit\xE9"); }}};
-  const std::string bytes = SmallForm([](StreamWriter& w) { w.Property("OnClick", Value::Id("btn1Click")); });
-  auto form = BuildFormFromDescription(AsBytes(bytes), handlers);
-  std::string reported;
-  form->SetFailureSink([&](const Exception& e) { reported = std::string(e.ClassName()) + ": " + e.Message(); });
-  form->As<QAbstractButton>("B")->click();
-  EXPECT_EQ(reported, "EOverflow: D\xE9passement de capacit\xE9");
 }
 
 }  // namespace

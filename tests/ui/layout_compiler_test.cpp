@@ -30,7 +30,7 @@ class Recorder final : public DescriptionSink {
         for (const auto& m : value.set) v += m + ";";
         v += "]";
         break;
-      case ValueType::Bytes: v = "bytes:" + std::to_string(value.text.size()); break;
+      case ValueType::Bytes: v = "bytes:" + std::to_string(value.Payload().size()); break;
     }
     log.push_back(names_.back() + "." + std::string(path) + "=" + v);
   }

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "platform/qt/qt_canvas.h"
-#include "ui/form1.h"
+#include "ui/qt/form1.h"
 
 namespace anod {
 namespace {

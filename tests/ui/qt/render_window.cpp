@@ -11,7 +11,7 @@
 
 #include "core/codepage.h"
 #include "pictures/jpeg_module.h"
-#include "ui/form1.h"
+#include "ui/qt/form1.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
