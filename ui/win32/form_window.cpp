@@ -7,7 +7,8 @@
 #include "platform/win32/gdi_font_cache.h"
 #include "platform/win32/paint_scope.h"
 #include "platform/win32/window_guard.h"
-#include "ui/scaling.h"
+#include "ui/win32/panel_window.h"
+#include "ui/win32/windowed_children.h"
 #include "widgets/win32/button_notifications.h"
 
 namespace anod {
@@ -28,14 +29,30 @@ void RegisterFormClass() {
   (void)registered;
 }
 
+// Later-created siblings lie above earlier ones.
+void Raise(HWND child) { SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); }
+
+// The height of "0" in `font`, as the scaling rule measures the window font.
+int ZeroHeight(const FontSpec& font) {
+  const HDC screen = GetDC(nullptr);
+  const HGDIOBJ previous = SelectObject(screen, CachedFont(font, 0));
+  SIZE size{};
+  GetTextExtentPoint32A(screen, "0", 1, &size);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  return size.cy;
+}
+
 }  // namespace
 
 TWin32Form::TWin32Form() = default;
 
 TWin32Form::~TWin32Form() {
-  // Children first, while the form still answers their notifications.
-  vivid_.clear();
-  panels_.clear();
+  // The children first, while the window still answers their notifications.
+  push_buttons_.clear();
+  natives_.clear();
+  children_.clear();
+  if (model_ != nullptr) model_->Surface().SetInvalidate(nullptr);
   if (window_ != nullptr) {
     SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
     SetWindowLook(window_, nullptr);
@@ -44,190 +61,163 @@ TWin32Form::~TWin32Form() {
   for (auto& [color, brush] : brushes_) DeleteObject(brush);
 }
 
-bool TWin32Form::Create(Look look) {
-  look_ = std::move(look);
+void TWin32Form::Build(std::span<const std::uint8_t> description, const HandlerTable& handlers) {
+  const HDC screen = GetDC(nullptr);
+  BuildOptions options;
+  options.pixels_per_inch = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  options.zero_height = [this](int height) {
+    FontSpec font = look_.font;
+    font.height = height;
+    return ZeroHeight(font);
+  };
+  model_ = BuildFormModel(description, handlers, *this, options);
+  model_->Surface().SetInvalidate([this](const Rect& r) {
+    const RECT dirty{r.left - scroll_.x, r.top - scroll_.y, r.right - scroll_.x, r.bottom - scroll_.y};
+    InvalidateRect(window_, &dirty, FALSE);
+  });
+  UpdateScrollBars();
+}
+
+// ----- The factory -----
+
+void TWin32Form::WindowRead(const WindowProperties& window) {
   RegisterFormClass();
-  window_ = CreateWindowExA(0, kClassName, look_.caption.c_str(),
-                            WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VSCROLL | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                            CW_USEDEFAULT, look_.outer.cx, look_.outer.cy, nullptr, nullptr, GetModuleHandleA(nullptr),
-                            nullptr);
-  if (window_ == nullptr) return false;
-  surface_.SetWindow(window_);
-  window_look_ = {look_.color, look_.font};
-  SetWindowLook(window_, &window_look_);
-  if (look_.icon != nullptr) {
-    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(look_.icon));
-    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(look_.icon));
+  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN;
+  if (window.system_menu) style |= WS_SYSMENU;
+  if (window.minimize_box) style |= WS_MINIMIZEBOX;
+  if (window.maximize_box) style |= WS_MAXIMIZEBOX;
+  window_ = CreateWindowExA(0, kClassName, window.caption.c_str(), style, window.stored_position.x,
+                            window.stored_position.y, window.outer_size.cx, window.outer_size.cy, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+  if (window_ == nullptr) throw Exception("Impossible de cr\xE9" "er la fen\xEA" "tre principale");
+  look_ = {window.color, window.font};
+  SetWindowLook(window_, &look_);
+  if (!window.icon.argb.empty()) {
+    icon_ = IconHandle(window.icon);
+    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
+    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Get()));
   }
   taskbar_created_ = RegisterWindowMessageA("TaskbarCreated");
   SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWin32Form::WindowProc));
-  UpdateScrollBars();
-  return true;
 }
 
-// ----- Children -----
-
-void TWin32Form::Raise(HWND child) {
-  // Later-created siblings lie above earlier ones.
-  SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+HWND TWin32Form::ParentWindow(WindowedControl* parent) const {
+  if (parent == nullptr) return window_;
+  const auto it = windows_.find(parent);
+  return it != windows_.end() ? it->second : window_;
 }
 
-HWND TWin32Form::AddChild(ChildWindow child, const char* window_class, const std::string& text, DWORD style,
-                          DWORD ex_style, const Rect& bounds, const FontSpec* font) {
-  const Rect at = bounds.Offset(-scroll_.x, -scroll_.y);
-  const HWND w = CreateWindowExA(ex_style, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
-                                 at.left, at.top, at.Width(), at.Height(), window_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(next_id_++)), GetModuleHandleA(nullptr),
-                                 nullptr);
-  if (w == nullptr) return nullptr;
-  if (font != nullptr) SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(CachedFont(*font, 0)), FALSE);
-  Raise(w);
-  child.window = w;
-  children_.push_back(std::move(child));
-  return w;
+template <class Control>
+Control& TWin32Form::Keep(std::unique_ptr<Control> control, HWND window) {
+  if (window == nullptr) throw Exception("Impossible de cr\xE9" "er un contr\xF4" "le de la fen\xEA" "tre");
+  Raise(window);
+  Control& kept = *control;
+  by_window_[window] = &kept;
+  windows_[&kept] = window;
+  children_.push_back(std::move(control));
+  return kept;
 }
 
-HWND TWin32Form::AddEdit(std::string name, const Rect& bounds, const FontSpec& font, TColor color, int tab_order) {
-  ChildWindow child{std::move(name), nullptr, tab_order, true, true, false, color, font.color, {}};
-  const HWND w = AddChild(std::move(child), "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE,
-                          bounds, &font);
-  // No inner margin on either side.
-  if (w != nullptr) SendMessageA(w, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-  return w;
+EditBoxControl& TWin32Form::CreateEditBox(const EditBoxModel& model, WindowedControl* parent) {
+  auto edit = std::make_unique<Win32EditBox>(ParentWindow(parent), next_id_++, ScrollOf(parent), model);
+  natives_[edit->Handle()] = edit.get();
+  const HWND w = edit->Handle();
+  return Keep(std::move(edit), w);
 }
 
-HWND TWin32Form::AddPushButton(std::string name, const Rect& bounds, const std::string& caption,
-                               const FontSpec& font, std::function<void()> click, int tab_order) {
-  ChildWindow child{std::move(name), nullptr, tab_order, true, false, true, clBtnFace, font.color, std::move(click)};
-  return AddChild(std::move(child), "BUTTON", caption, WS_TABSTOP | BS_PUSHBUTTON, 0, bounds, &font);
+WindowedControl& TWin32Form::CreatePushButton(PushButtonModel& model, WindowedControl* parent) {
+  auto button = std::make_unique<Win32PushButton>(ParentWindow(parent), next_id_++, ScrollOf(parent), model);
+  natives_[button->Handle()] = button.get();
+  push_buttons_[button->Handle()] = button.get();
+  const HWND w = button->Handle();
+  return Keep(std::move(button), w);
 }
 
-HWND TWin32Form::AddStaticText(std::string name, const Rect& bounds, const std::string& caption,
-                               const FontSpec& font, TColor color, int tab_order) {
-  ChildWindow child{std::move(name), nullptr, tab_order, false, false, false, color, font.color, {}};
-  return AddChild(std::move(child), "STATIC", caption, SS_CENTER | SS_NOPREFIX, WS_EX_STATICEDGE, bounds, &font);
+WindowedControl& TWin32Form::CreateStaticText(const StaticTextModel& model, WindowedControl* parent) {
+  auto text = std::make_unique<Win32StaticText>(ParentWindow(parent), next_id_++, ScrollOf(parent), model);
+  natives_[text->Handle()] = text.get();
+  const HWND w = text->Handle();
+  return Keep(std::move(text), w);
 }
 
-TPanelWindow& TWin32Form::AddPanel(std::string name, const Rect& bounds, PanelLook look, int tab_order) {
-  auto panel = std::make_unique<TPanelWindow>(window_, next_id_++, bounds.Offset(-scroll_.x, -scroll_.y),
-                                              std::move(look));
-  Raise(panel->Handle());
-  children_.push_back({std::move(name), panel->Handle(), tab_order, false, false, false, clBtnFace, clWindowText, {}});
-  panels_.push_back(std::move(panel));
-  return *panels_.back();
+WindowedControl& TWin32Form::CreatePanel(PanelModel& model, WindowedControl* parent) {
+  auto panel = std::make_unique<TPanelWindow>(ParentWindow(parent), next_id_++, model);
+  const HWND w = panel->Handle();
+  // A panel of the client area moves with the scroll position as well.
+  struct Scrolled final : WindowedControl {
+    Scrolled(std::unique_ptr<TPanelWindow> panel, const Point* scroll) : panel(std::move(panel)), scroll(scroll) {}
+    void SetBounds(const Rect& b) override { panel->SetBounds(scroll != nullptr ? b.Offset(-scroll->x, -scroll->y) : b); }
+    void ApplyLook() override { panel->ApplyLook(); }
+    std::unique_ptr<TPanelWindow> panel;
+    const Point* scroll;
+  };
+  return Keep(std::make_unique<Scrolled>(std::move(panel), ScrollOf(parent)), w);
 }
 
-TVividButton& TWin32Form::AddVividButton(std::unique_ptr<TVividButton> button, std::string name, const Rect& bounds,
-                                         int tab_order) {
-  button->Create(window_, next_id_++, bounds.Offset(-scroll_.x, -scroll_.y));
-  Raise(button->Handle());
-  children_.push_back({std::move(name), button->Handle(), tab_order, true, false, true, clBtnFace, clWindowText, {}});
-  vivid_.push_back(std::move(button));
-  return *vivid_.back();
+ColoredButtonControl& TWin32Form::CreateColoredButton(WindowedControl* parent) {
+  auto button = std::make_unique<Win32ColoredButton>(ParentWindow(parent), next_id_++, ScrollOf(parent));
+  const HWND w = button->Handle();
+  return Keep(std::move(button), w);
 }
 
-const TWin32Form::ChildWindow* TWin32Form::Find(HWND window) const {
-  for (const ChildWindow& c : children_) {
-    if (c.window == window) return &c;
-  }
-  return nullptr;
+// ----- Controls and focus -----
+
+const FormControl* TWin32Form::ControlOf(HWND window) const {
+  const auto it = by_window_.find(window);
+  return it != by_window_.end() && model_ != nullptr ? model_->FindWindowed(it->second) : nullptr;
 }
 
-HWND TWin32Form::Child(std::string_view name) const {
-  for (const ChildWindow& c : children_) {
-    if (c.name == name) return c.window;
-  }
-  return nullptr;
+HWND TWin32Form::WindowOf(const FormControl* control) const {
+  if (control == nullptr) return nullptr;
+  const auto it = windows_.find(control->windowed);
+  return it != windows_.end() ? it->second : nullptr;
 }
 
-DrawnControl* TWin32Form::Drawn(std::string_view name) const {
-  for (DrawnControl* d : surface_.Controls()) {
-    if (d->Name() == name) return d;
-  }
-  return nullptr;
+HWND TWin32Form::ChildWindow(std::string_view name) const {
+  return model_ != nullptr ? WindowOf(model_->Find(name)) : nullptr;
 }
 
-std::vector<HWND> TWin32Form::TabList() const {
-  std::vector<const ChildWindow*> ordered;
-  for (const ChildWindow& c : children_) ordered.push_back(&c);
-  std::stable_sort(ordered.begin(), ordered.end(),
-                   [](const ChildWindow* a, const ChildWindow* b) { return a->tab_order < b->tab_order; });
-  std::vector<HWND> list;
-  for (const ChildWindow* c : ordered) list.push_back(c->window);
-  return list;
+bool TWin32Form::CanTakeFocus(const FormControl& control) const {
+  const HWND w = WindowOf(&control);
+  return w != nullptr && IsWindowEnabled(w) && IsWindowVisible(w);
 }
 
-// ----- CalculatorWindow -----
-
-std::string TWin32Form::EditText(std::string_view name) const {
-  const HWND edit = Child(name);
-  if (edit == nullptr) return {};
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(edit, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-void TWin32Form::SetLabelCaption(std::string_view name, std::string caption) {
-  if (auto* label = dynamic_cast<TLabel*>(Drawn(name))) label->SetCaption(std::move(caption));
-}
-
-// ----- Focus and keys -----
-
-void TWin32Form::MoveFocusTo(HWND target, bool by_tab) {
+void TWin32Form::Focus(const FormControl* control, bool by_tab) {
+  const HWND target = WindowOf(control);
   if (target == nullptr) return;
   SetFocus(target);
   // Entered by the keyboard, an edit box selects its whole text.
-  const ChildWindow* c = Find(target);
-  if (by_tab && c != nullptr && c->is_edit) SendMessageA(target, EM_SETSEL, 0, -1);
-}
-
-void TWin32Form::MoveFocusToNextTabStop(bool forward) {
-  const std::vector<HWND> list = TabList();
-  const int n = static_cast<int>(list.size());
-  const auto at = std::find(list.begin(), list.end(), GetFocus());
-  int i = at == list.end() ? (forward ? -1 : n) : static_cast<int>(at - list.begin());
-  for (int step = 0; step < n; ++step) {
-    i = (i + (forward ? 1 : -1) + n) % n;
-    const ChildWindow* c = Find(list[i]);
-    if (c != nullptr && c->tab_stop && IsWindowVisible(c->window) && IsWindowEnabled(c->window)) {
-      MoveFocusTo(c->window, true);
-      return;
-    }
-  }
+  if (by_tab && control->class_name == "TEdit") SendMessageA(target, EM_SETSEL, 0, -1);
 }
 
 bool TWin32Form::PreTranslate(const MSG& message) {
-  if (message.message != WM_KEYDOWN || window_ == nullptr) return false;
+  if (message.message != WM_KEYDOWN || window_ == nullptr || model_ == nullptr) return false;
   const HWND focus = GetFocus();
-  const ChildWindow* focused = Find(focus);
+  const FormControl* focused = ControlOf(focus);
   if (focus != window_ && focused == nullptr) return false;
+  const FormModel::CanTakeFocus can = [this](const FormControl& c) { return CanTakeFocus(c); };
   switch (message.wParam) {
     case VK_TAB:
       if (GetKeyState(VK_CONTROL) < 0) return false;
-      MoveFocusToNextTabStop(GetKeyState(VK_SHIFT) >= 0);
+      Focus(model_->NextTabStop(focused, GetKeyState(VK_SHIFT) >= 0, can), true);
       return true;
     case VK_LEFT:
     case VK_UP:
     case VK_RIGHT:
-    case VK_DOWN: {
-      if (focused == nullptr || focused->is_edit) return false;
-      const bool forward = message.wParam == VK_RIGHT || message.wParam == VK_DOWN;
-      const std::vector<HWND> list = TabList();
-      const auto at = std::find(list.begin(), list.end(), focus);
-      const int n = static_cast<int>(list.size());
-      const int i = static_cast<int>(at - list.begin());
-      MoveFocusTo(list[(i + (forward ? 1 : -1) + n) % n], false);
+    case VK_DOWN:
+      if (focused == nullptr || FormModel::UsesArrowKeys(*focused)) return false;
+      Focus(model_->NextInTabOrder(*focused, message.wParam == VK_RIGHT || message.wParam == VK_DOWN, can), false);
       return true;
-    }
-    case VK_RETURN:
+    case VK_RETURN: {
       // Colored buttons take Enter themselves; no button here is a default
       // one, so Enter elsewhere clicks nothing.
-      if (focused == nullptr || !focused->is_push_button || TVividCustomButton::FromHandle(focus) != nullptr) {
-        return false;
-      }
+      const auto it = push_buttons_.find(focus);
+      if (it == push_buttons_.end()) return false;
       SendMessageA(focus, BM_CLICK, 0, 0);
       return true;
+    }
     default:
       return false;
   }
@@ -244,8 +234,12 @@ void TWin32Form::Show(ShowRequest request) {
       ShowWindow(window_, SW_SHOWMINNOACTIVE);
       break;
     case ShowRequest::kNormal: {
-      const Point at = CenteredPosition({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, look_.outer);
-      SetWindowPos(window_, nullptr, at.x, at.y, look_.outer.cx, look_.outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+      RECT work{};
+      SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+      const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+      if (const std::optional<Rect> at = model_->FirstShow(screen, {work.left, work.top, work.right, work.bottom})) {
+        SetWindowPos(window_, nullptr, at->left, at->top, at->Width(), at->Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+      }
       ShowWindow(window_, SW_SHOWNORMAL);
       SetForegroundWindow(window_);
       break;
@@ -257,19 +251,18 @@ void TWin32Form::Show(ShowRequest request) {
 // ----- Scrolling -----
 
 void TWin32Form::UpdateScrollBars() {
+  if (model_ == nullptr) return;
+  const Size range = model_->ScrollRange();
   RECT client;
   GetClientRect(window_, &client);
-  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
-  info.nMax = look_.extent.cx - 1;
-  info.nPage = static_cast<UINT>(client.right);
+  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE, 0, range.cx - 1, static_cast<UINT>(client.right), 0, 0};
   SetScrollInfo(window_, SB_HORZ, &info, TRUE);
-  info.nMax = look_.extent.cy - 1;
-  info.nPage = static_cast<UINT>(client.bottom);
+  info = {sizeof info, SIF_RANGE | SIF_PAGE, 0, range.cy - 1, static_cast<UINT>(client.bottom), 0, 0};
   SetScrollInfo(window_, SB_VERT, &info, TRUE);
   // A larger client area may leave the controls scrolled too far.
   GetClientRect(window_, &client);
-  ScrollTo({std::clamp(scroll_.x, 0, std::max(0, look_.extent.cx - static_cast<int>(client.right))),
-            std::clamp(scroll_.y, 0, std::max(0, look_.extent.cy - static_cast<int>(client.bottom)))});
+  ScrollTo({std::clamp(scroll_.x, 0, std::max(0, range.cx - static_cast<int>(client.right))),
+            std::clamp(scroll_.y, 0, std::max(0, range.cy - static_cast<int>(client.bottom)))});
 }
 
 void TWin32Form::Scroll(int bar, WPARAM request) {
@@ -295,7 +288,6 @@ void TWin32Form::ScrollTo(Point position) {
   if (position.x == scroll_.x && position.y == scroll_.y) return;
   const int dx = scroll_.x - position.x, dy = scroll_.y - position.y;
   scroll_ = position;
-  surface_.SetScroll(scroll_);
   SetScrollPos(window_, SB_HORZ, scroll_.x, TRUE);
   SetScrollPos(window_, SB_VERT, scroll_.y, TRUE);
   ScrollWindowEx(window_, dx, dy, nullptr, nullptr, nullptr, nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE);
@@ -313,8 +305,11 @@ HBRUSH TWin32Form::BrushFor(TColor color) {
 void TWin32Form::Paint() {
   const PaintScope paint(window_);
   GdiCanvas canvas(paint.Dc());
-  canvas.FillRect(paint.Dirty(), look_.color);
-  surface_.Paint(canvas, paint.Dirty(), scroll_);
+  const Rect dirty = paint.Dirty();
+  canvas.FillRect(dirty, look_.color);
+  if (model_ == nullptr) return;
+  canvas.Translate(-scroll_.x, -scroll_.y);
+  model_->Surface().PaintDrawn(canvas, dirty.Offset(scroll_.x, scroll_.y));
 }
 
 LRESULT CALLBACK TWin32Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -349,29 +344,28 @@ LRESULT TWin32Form::Message(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_COMMAND:
       if (HIWORD(wparam) == BN_CLICKED) {
-        const ChildWindow* c = Find(reinterpret_cast<HWND>(lparam));
-        if (c != nullptr && c->click) c->click();
+        const auto it = push_buttons_.find(reinterpret_cast<HWND>(lparam));
+        if (it != push_buttons_.end()) it->second->Clicked();
       }
       return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC: {
-      const ChildWindow* c = Find(reinterpret_cast<HWND>(lparam));
-      if (c == nullptr) break;
+      const auto it = natives_.find(reinterpret_cast<HWND>(lparam));
+      if (it == natives_.end()) break;
       const HDC dc = reinterpret_cast<HDC>(wparam);
-      SetTextColor(dc, ToColorRef(c->text));
-      SetBkColor(dc, ToColorRef(c->back));
-      return reinterpret_cast<LRESULT>(BrushFor(c->back));
+      SetTextColor(dc, ToColorRef(it->second->Text()));
+      SetBkColor(dc, ToColorRef(it->second->Back()));
+      return reinterpret_cast<LRESULT>(BrushFor(it->second->Back()));
     }
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {
-        if (Find(GetFocus()) != nullptr) last_focus_ = GetFocus();
-      } else if (HIWORD(wparam) == 0) {
+        if (ControlOf(GetFocus()) != nullptr) last_focus_ = GetFocus();
+      } else if (HIWORD(wparam) == 0 && model_ != nullptr) {
         // The control that held the focus last, or the first tab stop.
         if (last_focus_ != nullptr && IsWindow(last_focus_)) {
           SetFocus(last_focus_);
         } else {
-          SetFocus(nullptr);
-          MoveFocusToNextTabStop(true);
+          Focus(model_->NextTabStop(nullptr, true, [this](const FormControl& c) { return CanTakeFocus(c); }), false);
         }
       }
       return 0;

@@ -23,21 +23,35 @@ void RegisterPanelClass() {
 
 }  // namespace
 
-TPanelWindow::TPanelWindow(HWND parent, int id, const Rect& bounds, PanelLook look) : look_(std::move(look)) {
+TPanelWindow::TPanelWindow(HWND parent, int id, PanelModel& model) : model_(model) {
   RegisterPanelClass();
-  window_ = CreateWindowExA(0, kClassName, look_.caption.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                            bounds.left, bounds.top, bounds.Width(), bounds.Height(), parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+  window_ = CreateWindowExA(0, kClassName, model_.look.caption.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0,
+                            0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleA(nullptr), nullptr);
   if (window_ == nullptr) return;
-  surface_.SetWindow(window_);
   SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TPanelWindow::WindowProc));
+  const HWND self = window_;
+  model_.host.SetInvalidate([self](const Rect& r) {
+    const RECT dirty{r.left, r.top, r.right, r.bottom};
+    InvalidateRect(self, &dirty, FALSE);
+  });
 }
 
 TPanelWindow::~TPanelWindow() {
+  model_.host.SetInvalidate(nullptr);
   if (window_ == nullptr) return;
   SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
   DestroyWindow(window_);
+}
+
+void TPanelWindow::SetBounds(const Rect& bounds) {
+  MoveWindow(window_, bounds.left, bounds.top, bounds.Width(), bounds.Height(), TRUE);
+}
+
+void TPanelWindow::ApplyLook() {
+  SetWindowTextA(window_, model_.look.caption.c_str());
+  InvalidateRect(window_, nullptr, FALSE);
 }
 
 LRESULT CALLBACK TPanelWindow::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -57,8 +71,8 @@ void TPanelWindow::Paint() {
   GdiCanvas canvas(paint.Dc());
   RECT client;
   GetClientRect(window_, &client);
-  PaintPanel(canvas, {client.right, client.bottom}, look_);
-  surface_.Paint(canvas, paint.Dirty(), {});
+  PaintPanel(canvas, {client.right, client.bottom}, model_.look);
+  model_.host.PaintDrawn(canvas, paint.Dirty());
 }
 
 }  // namespace anod

@@ -5,29 +5,27 @@
 
 #include <windows.h>
 
-#include "ui/control_looks.h"
-#include "ui/win32/drawn_surface.h"
+#include "ui/form_model.h"
 
 namespace anod {
 
-class TPanelWindow {
+class TPanelWindow final : public WindowedControl {
  public:
-  TPanelWindow(HWND parent, int id, const Rect& bounds, PanelLook look);
-  ~TPanelWindow();
+  TPanelWindow(HWND parent, int id, PanelModel& model);
+  ~TPanelWindow() override;
   TPanelWindow(const TPanelWindow&) = delete;
   TPanelWindow& operator=(const TPanelWindow&) = delete;
 
   HWND Handle() const { return window_; }
-  DrawnSurface& Surface() { return surface_; }
-  const PanelLook& Look() const { return look_; }
+  void SetBounds(const Rect& bounds) override;
+  void ApplyLook() override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   void Paint();
 
-  PanelLook look_;
+  PanelModel& model_;
   HWND window_ = nullptr;
-  DrawnSurface surface_;
 };
 
 }  // namespace anod
