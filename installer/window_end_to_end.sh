@@ -75,6 +75,22 @@ read -r win_x win_y < <(convert "$work/before.png" -crop "${w}x${h}+${x}+${y}" +
   | awk -F'[,: ]+' '/#000080/ {print $1 + '"$x"', $2 + '"$y"'; exit}')
 [ -n "${win_x:-}" ] || fail "no navy client area in the window"
 echo "client area at ($win_x, $win_y)"
+# The layout scales with the window font's "0" (12 pixels under Wine's
+# faces, 13 on Windows): the heading bar Panel7, 1041 wide at 13, says by
+# how much. Its inside, 6 pixels in from each end, is sky blue.
+read -r sky_first sky_last < <(convert "$work/before.png" -crop "${w}x1+${x}+$((win_y + 20))" +repage txt:- \
+  | awk -F'[,: ]+' '/#A6CAF0/ {if (first == "") first = $1; last = $1} END {print first, last}')
+[ -n "${sky_first:-}" ] || fail "no sky-blue heading bar"
+width=$((sky_last - sky_first + 1 + 12))
+echo "heading bar $width pixels wide: the layout is at $width/1041"
+scale() {  # scale x y w h -> the rectangle at the window's scale (edges rounded)
+  awk -v r="$width/1041" -v x="$1" -v y="$2" -v w="$3" -v h="$4" 'function s(v) { split(r, f, "/"); return int(v * f[1] / f[2] + 0.5) }
+    BEGIN { print s(x), s(y), s(x + w) - s(x), s(y + h) - s(y) }'
+}
+read -r -a EDIT1 < <(scale "${EDIT1[@]}")
+read -r -a VIVID1 < <(scale "${VIVID1[@]}")
+read -r -a LBL4 < <(scale "${LBL4[@]}")
+read -r -a LABEL19 < <(scale "${LABEL19[@]}")
 crop before "${LBL4[@]}" lbl4_before
 crop before "${LABEL19[@]}" label19_before
 [ "$(colour_count label19_before '#FF0000')" -gt 20 ] || fail "no red \"0 mA\" in Label19"
@@ -85,6 +101,9 @@ xdotool type --delay 30 "3"
 xdotool key --delay 30 Tab Tab
 xdotool type --delay 30 "10"
 click_in "${VIVID1[@]}"
+# The pointer leaves: under a desktop theme the hot button shows the theme's
+# toolbar face, at rest its own black.
+xdotool mousemove --sync 1 1
 for _ in $(seq 1 100); do
   shot after
   crop after "${LBL4[@]}" lbl4_after
@@ -104,7 +123,9 @@ differs label19_before label19_after || fail "Label19 did not change"
 
 step "1e400 into Edit1, click: the box titled anodisation"
 click_in "${EDIT1[@]}"
-xdotool key --delay 30 ctrl+a
+# A classic edit box has no Ctrl+A: its one character goes with End and
+# BackSpace.
+xdotool key --delay 30 End BackSpace BackSpace
 xdotool type --delay 30 "1e400"
 click_in "${VIVID1[@]}"
 box=$(timeout 20 xdotool search --sync --onlyvisible --name '^anodisation$' | head -n 1) \
