@@ -20,15 +20,28 @@ target_link_libraries(anod_layout_compiler PRIVATE anod_layout_compiler_lib)
 set(ANOD_FORM1_SOURCE ${CMAKE_CURRENT_LIST_DIR}/form1.layout)
 set(ANOD_FORM1_STREAM ${CMAKE_CURRENT_BINARY_DIR}/form1.anw)
 set(ANOD_ART_DIR ${PROJECT_SOURCE_DIR}/pictures/art)
-add_custom_command(
-  OUTPUT ${ANOD_FORM1_STREAM}
-  COMMAND anod_layout_compiler ${ANOD_FORM1_SOURCE} ${ANOD_FORM1_STREAM}
-  DEPENDS anod_layout_compiler ${ANOD_FORM1_SOURCE}
-          ${ANOD_ART_DIR}/cylinder.jpg ${ANOD_ART_DIR}/box.jpg ${ANOD_ART_DIR}/sphere.jpg
-          ${ANOD_ART_DIR}/pyramid.jpg ${ANOD_ART_DIR}/degreasing.jpg ${ANOD_ART_DIR}/electrolysis.jpg
-          ${ANOD_ART_DIR}/colouring.jpg ${ANOD_ART_DIR}/fixing.jpg ${ANOD_ART_DIR}/icon.ico
-  COMMENT "Compiling the main window's layout"
-  VERBATIM)
+# A cross build that cannot run its own programs (32-bit Windows where Wine
+# runs only 64-bit ones) takes the stream another build compiled: its bytes
+# are the same on every platform.
+set(ANOD_FORM1_STREAM_FROM "" CACHE FILEPATH "A compiled form1.anw to use instead of compiling the layout")
+if(ANOD_FORM1_STREAM_FROM)
+  add_custom_command(
+    OUTPUT ${ANOD_FORM1_STREAM}
+    COMMAND ${CMAKE_COMMAND} -E copy ${ANOD_FORM1_STREAM_FROM} ${ANOD_FORM1_STREAM}
+    DEPENDS ${ANOD_FORM1_STREAM_FROM}
+    COMMENT "Taking the main window's compiled layout from ${ANOD_FORM1_STREAM_FROM}"
+    VERBATIM)
+else()
+  add_custom_command(
+    OUTPUT ${ANOD_FORM1_STREAM}
+    COMMAND anod_layout_compiler ${ANOD_FORM1_SOURCE} ${ANOD_FORM1_STREAM}
+    DEPENDS anod_layout_compiler ${ANOD_FORM1_SOURCE}
+            ${ANOD_ART_DIR}/cylinder.jpg ${ANOD_ART_DIR}/box.jpg ${ANOD_ART_DIR}/sphere.jpg
+            ${ANOD_ART_DIR}/pyramid.jpg ${ANOD_ART_DIR}/degreasing.jpg ${ANOD_ART_DIR}/electrolysis.jpg
+            ${ANOD_ART_DIR}/colouring.jpg ${ANOD_ART_DIR}/fixing.jpg ${ANOD_ART_DIR}/icon.ico
+    COMMENT "Compiling the main window's layout"
+    VERBATIM)
+endif()
 
 set(ANOD_FORM1_SOURCE_CPP ${CMAKE_CURRENT_BINARY_DIR}/form1_description.cpp)
 add_custom_command(

@@ -44,6 +44,10 @@ class GdiCanvas final : public Canvas {
   void DrawBitmap(const BitmapView& source, Point at, const Rgb* transparent) override;
   int BitsPerPixel() const override;
 
+  // The device context drawn on, for the platform's own drawing calls (the
+  // theme library's backgrounds) in the canvas's current origin and clip.
+  HDC Dc() const { return dc_; }
+
   void Save() override;
   void Restore() override;
   void Translate(int dx, int dy) override;

@@ -1,0 +1,159 @@
+#!/usr/bin/env bash
+# The installed window program end to end, under Wine on the virtual
+# desktop (DISPLAY set, a window manager running): silent install into a
+# prefix of its own, the program started from its installed path, typed into
+# and clicked with xdotool, the screen checked for the lime, black and red
+# where they belong, the box titled "anodisation" for "1e400" answered,
+# closed with Alt+F4, silent uninstall, everything gone.
+#   window_end_to_end.sh SETUP.exe WINE_LOADER PREFIX_BASE WORK_FOLDER
+set -euo pipefail
+setup=$1 loader=$2 work=$4
+export WINEPREFIX=$3-window WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+wineserver="$(dirname "$loader")/wineserver"
+[ -x "$wineserver" ] || wineserver=wineserver
+wine() { "$loader" "$@" </dev/null; }
+settle_wine() { "$wineserver" -w; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
+step() { echo "-- $*"; }
+mkdir -p "$work"
+rm -f "$work"/*.png
+
+folder="$WINEPREFIX/drive_c/Program Files/Anodisation"
+shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Anodisation.lnk"
+caption="Calculs de surfaces pour anodisation de l'aluminium"
+
+# The client-area rectangles of the controls looked at (x y w h).
+EDIT1=(128 336 81 28)
+VIVID1=(27 468 226 24)
+LBL4=(128 432 129 25)
+LABEL19=(280 888 241 33)
+
+step "install $(basename "$setup") silently"
+wine wineboot --init >/dev/null 2>&1
+settle_wine
+wine "$setup" /S
+settle_wine
+for file in anodisation.exe anodisation-calc.exe uninstall.exe; do
+  [ -f "$folder/$file" ] || fail "$file not installed in $folder"
+done
+[ -f "$shortcut" ] || fail "no Start-menu shortcut \"Anodisation\""
+
+shot() { import -window root "$work/$1.png"; }
+same() { cmp -s <(convert "$work/$1.png" rgb:-) <(convert "$work/$2.png" rgb:-); }
+settle() {  # screenshots until two in a row agree
+  shot "$1"
+  for _ in $(seq 1 50); do
+    sleep 0.2
+    shot "$1.next"
+    if same "$1" "$1.next"; then rm -f "$work/$1.next.png"; return 0; fi
+    mv "$work/$1.next.png" "$work/$1.png"
+  done
+  fail "the screen never settled for $1"
+}
+crop() {  # crop shot x y w h name: a client rectangle of the window
+  convert "$work/$1.png" -crop "$4x$5+$((win_x + $2))+$((win_y + $3))" +repage "$work/$6.png"
+}
+colour_count() {
+  convert "$work/$1.png" -format %c histogram:info:- \
+    | awk -v c="$2" 'toupper($0) ~ toupper(c) { sub(":", "", $1); n += $1 } END { print n + 0 }'
+}
+differs() { ! same "$1" "$2"; }
+click_in() { xdotool mousemove --sync $((win_x + $1 + $3 / 2)) $((win_y + $2 + $4 / 2)) click 1; }
+
+step "start the installed program"
+wine 'C:\Program Files\Anodisation\anodisation.exe' &
+pid=$!
+wid=$(timeout 60 xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n 1) \
+  || fail "no window titled \"$caption\""
+xdotool windowactivate --sync "$wid" || true
+settle before
+# The client area starts at the window's first navy pixel: nothing covers
+# the band above and left of the controls.
+read -r x y w h < <(xwininfo -id "$wid" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+  /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+read -r win_x win_y < <(convert "$work/before.png" -crop "${w}x${h}+${x}+${y}" +repage txt:- \
+  | awk -F'[,: ]+' '/#000080/ {print $1 + '"$x"', $2 + '"$y"'; exit}')
+[ -n "${win_x:-}" ] || fail "no navy client area in the window"
+echo "client area at ($win_x, $win_y)"
+# The layout scales with the window font's "0" (12 pixels under Wine's
+# faces, 13 on Windows): the heading bar Panel7, 1041 wide at 13, says by
+# how much. Its inside, 6 pixels in from each end, is sky blue.
+read -r sky_first sky_last < <(convert "$work/before.png" -crop "${w}x1+${x}+$((win_y + 20))" +repage txt:- \
+  | awk -F'[,: ]+' '/#A6CAF0/ {if (first == "") first = $1; last = $1} END {print first, last}')
+[ -n "${sky_first:-}" ] || fail "no sky-blue heading bar"
+width=$((sky_last - sky_first + 1 + 12))
+echo "heading bar $width pixels wide: the layout is at $width/1041"
+scale() {  # scale x y w h -> the rectangle at the window's scale (edges rounded)
+  awk -v r="$width/1041" -v x="$1" -v y="$2" -v w="$3" -v h="$4" 'function s(v) { split(r, f, "/"); return int(v * f[1] / f[2] + 0.5) }
+    BEGIN { print s(x), s(y), s(x + w) - s(x), s(y + h) - s(y) }'
+}
+read -r -a EDIT1 < <(scale "${EDIT1[@]}")
+read -r -a VIVID1 < <(scale "${VIVID1[@]}")
+read -r -a LBL4 < <(scale "${LBL4[@]}")
+read -r -a LABEL19 < <(scale "${LABEL19[@]}")
+crop before "${LBL4[@]}" lbl4_before
+crop before "${LABEL19[@]}" label19_before
+[ "$(colour_count label19_before '#FF0000')" -gt 20 ] || fail "no red \"0 mA\" in Label19"
+
+step "3, Tab Tab, 10, click VividButton1"
+click_in "${EDIT1[@]}"
+xdotool type --delay 30 "3"
+xdotool key --delay 30 Tab Tab
+xdotool type --delay 30 "10"
+click_in "${VIVID1[@]}"
+# The pointer leaves: under a desktop theme the hot button shows the theme's
+# toolbar face, at rest its own black.
+xdotool mousemove --sync 1 1
+for _ in $(seq 1 100); do
+  shot after
+  crop after "${LBL4[@]}" lbl4_after
+  differs lbl4_before lbl4_after && break
+  sleep 0.1
+done
+settle after
+crop after "${LBL4[@]}" lbl4_after
+crop after "${LABEL19[@]}" label19_after
+crop after "${VIVID1[@]}" vivid1_after
+differs lbl4_before lbl4_after || fail "lbl4 did not change"
+differs label19_before label19_after || fail "Label19 did not change"
+[ "$(colour_count label19_after '#FF0000')" -gt 50 ] || fail "no red caption in Label19"
+[ "$(colour_count label19_after '#000000')" -gt 1000 ] || fail "Label19 is not black"
+[ "$(colour_count vivid1_after '#00FF00')" -gt 50 ] || fail "no lime caption on VividButton1"
+[ "$(colour_count vivid1_after '#000000')" -gt 1000 ] || fail "VividButton1 is not black"
+
+step "1e400 into Edit1, click: the box titled anodisation"
+click_in "${EDIT1[@]}"
+# A classic edit box has no Ctrl+A: its one character goes with End and
+# BackSpace.
+xdotool key --delay 30 End BackSpace BackSpace
+xdotool type --delay 30 "1e400"
+click_in "${VIVID1[@]}"
+box=$(timeout 20 xdotool search --sync --onlyvisible --name '^anodisation$' | head -n 1) \
+  || fail "no message box titled \"anodisation\""
+settle box
+xdotool windowactivate --sync "$box" || true
+xdotool key Return
+for _ in $(seq 1 100); do
+  xdotool search --onlyvisible --name '^anodisation$' >/dev/null 2>&1 || break
+  sleep 0.1
+done
+if xdotool search --onlyvisible --name '^anodisation$' >/dev/null 2>&1; then fail "Return did not close the box"; fi
+settle after_box
+crop after_box "${LBL4[@]}" lbl4_after_box
+differs lbl4_after lbl4_after_box && fail "lbl4 changed after the failed calculation"
+
+step "close with Alt+F4"
+xdotool windowactivate --sync "$wid" || true
+xdotool key --clearmodifiers alt+F4
+status=0
+timeout 20 tail --pid="$pid" -f /dev/null || fail "the program did not end"
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "exit code $status"
+settle_wine
+
+step "uninstall silently"
+wine 'C:\Program Files\Anodisation\uninstall.exe' /S
+settle_wine
+[ ! -e "$folder" ] || fail "$folder still there after uninstall: $(ls "$folder")"
+[ ! -e "$shortcut" ] || fail "the Start-menu shortcut is still there"
+echo "PASS: installed, typed, clicked, answered the box, closed, uninstalled"

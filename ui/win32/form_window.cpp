@@ -1,0 +1,388 @@
+#include "ui/win32/form_window.h"
+
+#include <algorithm>
+
+#include "platform/locale.h"
+#include "platform/win32/gdi_canvas.h"
+#include "platform/win32/gdi_font_cache.h"
+#include "platform/win32/paint_scope.h"
+#include "platform/win32/window_guard.h"
+#include "ui/win32/panel_window.h"
+#include "ui/win32/windowed_children.h"
+#include "widgets/win32/button_notifications.h"
+
+namespace anod {
+namespace {
+
+constexpr const char* kClassName = "TForm1";
+
+void RegisterFormClass() {
+  static const bool registered = [] {
+    WNDCLASSA c{};
+    c.style = CS_DBLCLKS;
+    c.lpfnWndProc = DefWindowProcA;  // replaced per window once it exists
+    c.hInstance = GetModuleHandleA(nullptr);
+    c.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow
+    c.lpszClassName = kClassName;
+    return RegisterClassA(&c) != 0;
+  }();
+  (void)registered;
+}
+
+// Later-created siblings lie above earlier ones.
+void Raise(HWND child) { SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); }
+
+// The height of "0" in `font`, as the scaling rule measures the window font.
+int ZeroHeight(const FontSpec& font) {
+  const HDC screen = GetDC(nullptr);
+  const HGDIOBJ previous = SelectObject(screen, CachedFont(font, 0));
+  SIZE size{};
+  GetTextExtentPoint32A(screen, "0", 1, &size);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  return size.cy;
+}
+
+}  // namespace
+
+TWin32Form::TWin32Form() = default;
+
+TWin32Form::~TWin32Form() {
+  // The children first, while the window still answers their notifications.
+  push_buttons_.clear();
+  natives_.clear();
+  children_.clear();
+  if (model_ != nullptr) model_->Surface().SetInvalidate(nullptr);
+  if (window_ != nullptr) {
+    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+    SetWindowLook(window_, nullptr);
+    DestroyWindow(window_);
+  }
+  for (auto& [color, brush] : brushes_) DeleteObject(brush);
+}
+
+void TWin32Form::Build(std::span<const std::uint8_t> description, const HandlerTable& handlers) {
+  const HDC screen = GetDC(nullptr);
+  BuildOptions options;
+  options.pixels_per_inch = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  options.zero_height = [this](int height) {
+    FontSpec font = look_.font;
+    font.height = height;
+    return ZeroHeight(font);
+  };
+  model_ = BuildFormModel(description, handlers, *this, options);
+  model_->Surface().SetInvalidate([this](const Rect& r) {
+    const RECT dirty{r.left - scroll_.x, r.top - scroll_.y, r.right - scroll_.x, r.bottom - scroll_.y};
+    InvalidateRect(window_, &dirty, FALSE);
+  });
+  UpdateScrollBars();
+}
+
+// ----- The factory -----
+
+void TWin32Form::WindowRead(const WindowProperties& window) {
+  RegisterFormClass();
+  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN;
+  if (window.system_menu) style |= WS_SYSMENU;
+  if (window.minimize_box) style |= WS_MINIMIZEBOX;
+  if (window.maximize_box) style |= WS_MAXIMIZEBOX;
+  window_ = CreateWindowExA(0, kClassName, window.caption.c_str(), style, window.stored_position.x,
+                            window.stored_position.y, window.outer_size.cx, window.outer_size.cy, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+  if (window_ == nullptr) throw Exception("Impossible de cr\xE9" "er la fen\xEA" "tre principale");
+  look_ = {window.color, window.font};
+  SetWindowLook(window_, &look_);
+  if (!window.icon.argb.empty()) {
+    icon_ = IconHandle(window.icon);
+    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
+    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Get()));
+  }
+  taskbar_created_ = RegisterWindowMessageA("TaskbarCreated");
+  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWin32Form::WindowProc));
+}
+
+HWND TWin32Form::ParentWindow(WindowedControl* parent) const {
+  if (parent == nullptr) return window_;
+  const auto it = windows_.find(parent);
+  return it != windows_.end() ? it->second : window_;
+}
+
+template <class Control>
+Control& TWin32Form::Keep(std::unique_ptr<Control> control, HWND window) {
+  if (window == nullptr) throw Exception("Impossible de cr\xE9" "er un contr\xF4" "le de la fen\xEA" "tre");
+  Raise(window);
+  Control& kept = *control;
+  by_window_[window] = &kept;
+  windows_[&kept] = window;
+  children_.push_back(std::move(control));
+  return kept;
+}
+
+EditBoxControl& TWin32Form::CreateEditBox(const EditBoxModel& model, WindowedControl* parent) {
+  auto edit = std::make_unique<Win32EditBox>(ParentWindow(parent), next_id_++, ScrollOf(parent), model);
+  natives_[edit->Handle()] = edit.get();
+  const HWND w = edit->Handle();
+  return Keep(std::move(edit), w);
+}
+
+WindowedControl& TWin32Form::CreatePushButton(PushButtonModel& model, WindowedControl* parent) {
+  auto button = std::make_unique<Win32PushButton>(ParentWindow(parent), next_id_++, ScrollOf(parent), model);
+  natives_[button->Handle()] = button.get();
+  push_buttons_[button->Handle()] = button.get();
+  const HWND w = button->Handle();
+  return Keep(std::move(button), w);
+}
+
+WindowedControl& TWin32Form::CreateStaticText(const StaticTextModel& model, WindowedControl* parent) {
+  auto text = std::make_unique<Win32StaticText>(ParentWindow(parent), next_id_++, ScrollOf(parent), model);
+  natives_[text->Handle()] = text.get();
+  const HWND w = text->Handle();
+  return Keep(std::move(text), w);
+}
+
+WindowedControl& TWin32Form::CreatePanel(PanelModel& model, WindowedControl* parent) {
+  auto panel = std::make_unique<TPanelWindow>(ParentWindow(parent), next_id_++, model);
+  const HWND w = panel->Handle();
+  // A panel of the client area moves with the scroll position as well.
+  struct Scrolled final : WindowedControl {
+    Scrolled(std::unique_ptr<TPanelWindow> panel, const Point* scroll) : panel(std::move(panel)), scroll(scroll) {}
+    void SetBounds(const Rect& b) override { panel->SetBounds(scroll != nullptr ? b.Offset(-scroll->x, -scroll->y) : b); }
+    void ApplyLook() override { panel->ApplyLook(); }
+    std::unique_ptr<TPanelWindow> panel;
+    const Point* scroll;
+  };
+  return Keep(std::make_unique<Scrolled>(std::move(panel), ScrollOf(parent)), w);
+}
+
+ColoredButtonControl& TWin32Form::CreateColoredButton(WindowedControl* parent) {
+  auto button = std::make_unique<Win32ColoredButton>(ParentWindow(parent), next_id_++, ScrollOf(parent));
+  const HWND w = button->Handle();
+  return Keep(std::move(button), w);
+}
+
+// ----- Controls and focus -----
+
+const FormControl* TWin32Form::ControlOf(HWND window) const {
+  const auto it = by_window_.find(window);
+  return it != by_window_.end() && model_ != nullptr ? model_->FindWindowed(it->second) : nullptr;
+}
+
+HWND TWin32Form::WindowOf(const FormControl* control) const {
+  if (control == nullptr) return nullptr;
+  const auto it = windows_.find(control->windowed);
+  return it != windows_.end() ? it->second : nullptr;
+}
+
+HWND TWin32Form::ChildWindow(std::string_view name) const {
+  return model_ != nullptr ? WindowOf(model_->Find(name)) : nullptr;
+}
+
+bool TWin32Form::CanTakeFocus(const FormControl& control) const {
+  const HWND w = WindowOf(&control);
+  return w != nullptr && IsWindowEnabled(w) && IsWindowVisible(w);
+}
+
+void TWin32Form::Focus(const FormControl* control, bool by_tab) {
+  const HWND target = WindowOf(control);
+  if (target == nullptr) return;
+  SetFocus(target);
+  // Entered by the keyboard, an edit box selects its whole text.
+  if (by_tab && control->class_name == "TEdit") SendMessageA(target, EM_SETSEL, 0, -1);
+}
+
+bool TWin32Form::PreTranslate(const MSG& message) {
+  if (message.message != WM_KEYDOWN || window_ == nullptr || model_ == nullptr) return false;
+  const HWND focus = GetFocus();
+  const FormControl* focused = ControlOf(focus);
+  if (focus != window_ && focused == nullptr) return false;
+  const FormModel::CanTakeFocus can = [this](const FormControl& c) { return CanTakeFocus(c); };
+  switch (message.wParam) {
+    case VK_TAB:
+      if (GetKeyState(VK_CONTROL) < 0) return false;
+      Focus(model_->NextTabStop(focused, GetKeyState(VK_SHIFT) >= 0, can), true);
+      return true;
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+      if (focused == nullptr || FormModel::UsesArrowKeys(*focused)) return false;
+      Focus(model_->NextInTabOrder(*focused, message.wParam == VK_RIGHT || message.wParam == VK_DOWN, can), false);
+      return true;
+    case VK_RETURN: {
+      // Colored buttons take Enter themselves; no button here is a default
+      // one, so Enter elsewhere clicks nothing.
+      const auto it = push_buttons_.find(focus);
+      if (it == push_buttons_.end()) return false;
+      SendMessageA(focus, BM_CLICK, 0, 0);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+// ----- Showing -----
+
+void TWin32Form::Show(ShowRequest request) {
+  switch (request) {
+    case ShowRequest::kMaximized:
+      ShowWindow(window_, SW_SHOWMAXIMIZED);
+      break;
+    case ShowRequest::kMinimized:
+      ShowWindow(window_, SW_SHOWMINNOACTIVE);
+      break;
+    case ShowRequest::kNormal: {
+      RECT work{};
+      SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+      const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+      if (const std::optional<Rect> at = model_->FirstShow(screen, {work.left, work.top, work.right, work.bottom})) {
+        SetWindowPos(window_, nullptr, at->left, at->top, at->Width(), at->Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      ShowWindow(window_, SW_SHOWNORMAL);
+      SetForegroundWindow(window_);
+      break;
+    }
+  }
+  UpdateWindow(window_);
+}
+
+// ----- Scrolling -----
+
+void TWin32Form::UpdateScrollBars() {
+  if (model_ == nullptr) return;
+  const Size range = model_->ScrollRange();
+  RECT client;
+  GetClientRect(window_, &client);
+  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE, 0, range.cx - 1, static_cast<UINT>(client.right), 0, 0};
+  SetScrollInfo(window_, SB_HORZ, &info, TRUE);
+  info = {sizeof info, SIF_RANGE | SIF_PAGE, 0, range.cy - 1, static_cast<UINT>(client.bottom), 0, 0};
+  SetScrollInfo(window_, SB_VERT, &info, TRUE);
+  // A larger client area may leave the controls scrolled too far.
+  GetClientRect(window_, &client);
+  ScrollTo({std::clamp(scroll_.x, 0, std::max(0, range.cx - static_cast<int>(client.right))),
+            std::clamp(scroll_.y, 0, std::max(0, range.cy - static_cast<int>(client.bottom)))});
+}
+
+void TWin32Form::Scroll(int bar, WPARAM request) {
+  SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+  GetScrollInfo(window_, bar, &info);
+  int position = info.nPos;
+  switch (LOWORD(request)) {
+    case SB_LINEUP: position -= 8; break;
+    case SB_LINEDOWN: position += 8; break;
+    case SB_PAGEUP: position -= static_cast<int>(info.nPage); break;
+    case SB_PAGEDOWN: position += static_cast<int>(info.nPage); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: position = info.nTrackPos; break;
+    case SB_TOP: position = info.nMin; break;
+    case SB_BOTTOM: position = info.nMax; break;
+    default: return;
+  }
+  position = std::clamp(position, 0, std::max(0, info.nMax - static_cast<int>(info.nPage) + 1));
+  ScrollTo(bar == SB_HORZ ? Point{position, scroll_.y} : Point{scroll_.x, position});
+}
+
+void TWin32Form::ScrollTo(Point position) {
+  if (position.x == scroll_.x && position.y == scroll_.y) return;
+  const int dx = scroll_.x - position.x, dy = scroll_.y - position.y;
+  scroll_ = position;
+  SetScrollPos(window_, SB_HORZ, scroll_.x, TRUE);
+  SetScrollPos(window_, SB_VERT, scroll_.y, TRUE);
+  ScrollWindowEx(window_, dx, dy, nullptr, nullptr, nullptr, nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE);
+}
+
+// ----- Messages -----
+
+HBRUSH TWin32Form::BrushFor(TColor color) {
+  if (IsSystemColor(color)) return GetSysColorBrush(static_cast<int>(color & 0xFF));
+  HBRUSH& brush = brushes_[color];
+  if (brush == nullptr) brush = CreateSolidBrush(ToColorRef(color));
+  return brush;
+}
+
+void TWin32Form::Paint() {
+  const PaintScope paint(window_);
+  GdiCanvas canvas(paint.Dc());
+  const Rect dirty = paint.Dirty();
+  canvas.FillRect(dirty, look_.color);
+  if (model_ == nullptr) return;
+  canvas.Translate(-scroll_.x, -scroll_.y);
+  model_->Surface().PaintDrawn(canvas, dirty.Offset(scroll_.x, scroll_.y));
+}
+
+LRESULT CALLBACK TWin32Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<TWin32Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  return GuardWindowProc(window, 0, [&]() -> LRESULT {
+    if (self == nullptr) return DefWindowProcA(window, message, wparam, lparam);
+    return self->Message(message, wparam, lparam);
+  });
+}
+
+LRESULT TWin32Form::Message(UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT answer = 0;
+  if (HandleButtonNotification(message, wparam, lparam, answer)) return answer;
+  if (message == taskbar_created_ && taskbar_created_ != 0) {
+    RereadLocaleDecimalMark();
+    return 0;
+  }
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the paint fills the whole dirty area
+    case WM_SIZE:
+      UpdateScrollBars();
+      return 0;
+    case WM_HSCROLL:
+      Scroll(SB_HORZ, wparam);
+      return 0;
+    case WM_VSCROLL:
+      Scroll(SB_VERT, wparam);
+      return 0;
+    case WM_COMMAND:
+      if (HIWORD(wparam) == BN_CLICKED) {
+        const auto it = push_buttons_.find(reinterpret_cast<HWND>(lparam));
+        if (it != push_buttons_.end()) it->second->Clicked();
+      }
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC: {
+      const auto it = natives_.find(reinterpret_cast<HWND>(lparam));
+      if (it == natives_.end()) break;
+      const HDC dc = reinterpret_cast<HDC>(wparam);
+      SetTextColor(dc, ToColorRef(it->second->Text()));
+      SetBkColor(dc, ToColorRef(it->second->Back()));
+      return reinterpret_cast<LRESULT>(BrushFor(it->second->Back()));
+    }
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        if (ControlOf(GetFocus()) != nullptr) last_focus_ = GetFocus();
+      } else if (HIWORD(wparam) == 0 && model_ != nullptr) {
+        // The control that held the focus last, or the first tab stop.
+        if (last_focus_ != nullptr && IsWindow(last_focus_)) {
+          SetFocus(last_focus_);
+        } else {
+          Focus(model_->NextTabStop(nullptr, true, [this](const FormControl& c) { return CanTakeFocus(c); }), false);
+        }
+      }
+      return 0;
+    case WM_SETTINGCHANGE:  // WM_WININICHANGE
+      RereadLocaleDecimalMark();
+      break;
+    case WM_CLOSE:
+      // Nothing objects: the window hides and the loop ends.
+      ShowWindow(window_, SW_HIDE);
+      PostQuitMessage(0);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    default:
+      break;
+  }
+  return DefWindowProcA(window_, message, wparam, lparam);
+}
+
+}  // namespace anod
