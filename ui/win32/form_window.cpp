@@ -6,6 +6,7 @@
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/gdi_font_cache.h"
 #include "platform/win32/paint_scope.h"
+#include "platform/win32/window_class.h"
 #include "platform/win32/window_guard.h"
 #include "ui/win32/panel_window.h"
 #include "ui/win32/windowed_children.h"
@@ -15,19 +16,6 @@ namespace anod {
 namespace {
 
 constexpr const char* kClassName = "TForm1";
-
-void RegisterFormClass() {
-  static const bool registered = [] {
-    WNDCLASSA c{};
-    c.style = CS_DBLCLKS;
-    c.lpfnWndProc = DefWindowProcA;  // replaced per window once it exists
-    c.hInstance = GetModuleHandleA(nullptr);
-    c.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow
-    c.lpszClassName = kClassName;
-    return RegisterClassA(&c) != 0;
-  }();
-  (void)registered;
-}
 
 // Later-created siblings lie above earlier ones.
 void Raise(HWND child) { SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); }
@@ -82,7 +70,7 @@ void TWin32Form::Build(std::span<const std::uint8_t> description, const HandlerT
 // ----- The factory -----
 
 void TWin32Form::WindowRead(const WindowProperties& window) {
-  RegisterFormClass();
+  RegisterOwnWindowClass(kClassName, CS_DBLCLKS);
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN;
   if (window.system_menu) style |= WS_SYSMENU;
   if (window.minimize_box) style |= WS_MINIMIZEBOX;

@@ -2,6 +2,7 @@
 
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/paint_scope.h"
+#include "platform/win32/window_class.h"
 #include "platform/win32/window_guard.h"
 
 namespace anod {
@@ -9,22 +10,10 @@ namespace {
 
 constexpr const char* kClassName = "TPanel";
 
-void RegisterPanelClass() {
-  static const bool registered = [] {
-    WNDCLASSA c{};
-    c.lpfnWndProc = DefWindowProcA;  // replaced per window once it exists
-    c.hInstance = GetModuleHandleA(nullptr);
-    c.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow
-    c.lpszClassName = kClassName;
-    return RegisterClassA(&c) != 0;
-  }();
-  (void)registered;
-}
-
 }  // namespace
 
 TPanelWindow::TPanelWindow(HWND parent, int id, PanelModel& model) : model_(model) {
-  RegisterPanelClass();
+  RegisterOwnWindowClass(kClassName, 0);
   window_ = CreateWindowExA(0, kClassName, model_.look.caption.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0,
                             0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleA(nullptr), nullptr);
