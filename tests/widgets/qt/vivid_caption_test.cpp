@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "platform/draw_text.h"
-#include "tests/widgets/widget_fixtures.h"
+#include "tests/widgets/qt/widget_fixtures.h"
 #include "widgets/vivid_paint.h"
 
 namespace anod {

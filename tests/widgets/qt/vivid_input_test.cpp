@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "tests/widgets/widget_fixtures.h"
+#include "tests/widgets/qt/widget_fixtures.h"
 #include "widgets/vivid_application.h"
 
 namespace anod {

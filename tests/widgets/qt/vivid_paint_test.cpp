@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "tests/widgets/widget_fixtures.h"
+#include "tests/widgets/qt/widget_fixtures.h"
 #include "widgets/vivid_paint.h"
 
 namespace anod {

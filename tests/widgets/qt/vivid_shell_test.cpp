@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "tests/widgets/widget_fixtures.h"
+#include "tests/widgets/qt/widget_fixtures.h"
 
 namespace anod {
 namespace {
