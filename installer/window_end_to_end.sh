@@ -13,20 +13,14 @@ wineserver="$(dirname "$loader")/wineserver"
 [ -x "$wineserver" ] || wineserver=wineserver
 wine() { "$loader" "$@" </dev/null; }
 settle_wine() { "$wineserver" -w; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
-step() { echo "-- $*"; }
+settle_pause=0.2
+source "$(dirname "$0")/../tests/support/screen_checks.sh"
 mkdir -p "$work"
 rm -f "$work"/*.png
 
 folder="$WINEPREFIX/drive_c/Program Files/Anodisation"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Anodisation.lnk"
 caption="Calculs de surfaces pour anodisation de l'aluminium"
-
-# The client-area rectangles of the controls looked at (x y w h).
-EDIT1=(128 336 81 28)
-VIVID1=(27 468 226 24)
-LBL4=(128 432 129 25)
-LABEL19=(280 888 241 33)
 
 step "install $(basename "$setup") silently"
 wine wineboot --init >/dev/null 2>&1
@@ -37,28 +31,6 @@ for file in anodisation.exe anodisation-calc.exe uninstall.exe; do
   [ -f "$folder/$file" ] || fail "$file not installed in $folder"
 done
 [ -f "$shortcut" ] || fail "no Start-menu shortcut \"Anodisation\""
-
-shot() { import -window root "$work/$1.png"; }
-same() { cmp -s <(convert "$work/$1.png" rgb:-) <(convert "$work/$2.png" rgb:-); }
-settle() {  # screenshots until two in a row agree
-  shot "$1"
-  for _ in $(seq 1 50); do
-    sleep 0.2
-    shot "$1.next"
-    if same "$1" "$1.next"; then rm -f "$work/$1.next.png"; return 0; fi
-    mv "$work/$1.next.png" "$work/$1.png"
-  done
-  fail "the screen never settled for $1"
-}
-crop() {  # crop shot x y w h name: a client rectangle of the window
-  convert "$work/$1.png" -crop "$4x$5+$((win_x + $2))+$((win_y + $3))" +repage "$work/$6.png"
-}
-colour_count() {
-  convert "$work/$1.png" -format %c histogram:info:- \
-    | awk -v c="$2" 'toupper($0) ~ toupper(c) { sub(":", "", $1); n += $1 } END { print n + 0 }'
-}
-differs() { ! same "$1" "$2"; }
-click_in() { xdotool mousemove --sync $((win_x + $1 + $3 / 2)) $((win_y + $2 + $4 / 2)) click 1; }
 
 step "start the installed program"
 wine 'C:\Program Files\Anodisation\anodisation.exe' &

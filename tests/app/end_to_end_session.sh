@@ -6,47 +6,12 @@ program=$1
 work=${WORK:?}
 caption="Calculs de surfaces pour anodisation de l'aluminium"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-step() { echo "-- $*"; }
+source "$(dirname "$0")/../support/screen_checks.sh"
 
-# The client-area rectangles of the controls the test looks at (x y w h).
-EDIT1=(128 336 81 28)
-EDT1=(128 368 81 28)
-VIVID1=(27 468 226 24)
-LBL4=(128 432 129 25)
-LABEL19=(280 888 241 33)
-
-# Window geometry: origin of the client area on the screen.
-win_x=0
-win_y=0
 locate_window() {
   win_x=$(xwininfo -id "$wid" | awk '/Absolute upper-left X/ { print $4 }')
   win_y=$(xwininfo -id "$wid" | awk '/Absolute upper-left Y/ { print $4 }')
 }
-click_in() {  # click_in x y w h: the middle of a client rectangle
-  xdotool mousemove --sync $((win_x + $1 + $3 / 2)) $((win_y + $2 + $4 / 2)) click 1
-}
-shot() { import -window root "$work/$1.png"; }
-same() { cmp -s <(convert "$work/$1.png" rgb:-) <(convert "$work/$2.png" rgb:-); }
-# Takes screenshots until two in a row agree: everything asked for is painted.
-settle() {
-  shot "$1"
-  for _ in $(seq 1 50); do
-    sleep 0.1
-    shot "$1.next"
-    if same "$1" "$1.next"; then rm -f "$work/$1.next.png"; return 0; fi
-    mv "$work/$1.next.png" "$work/$1.png"
-  done
-  fail "the screen never settled for $1"
-}
-crop() {  # crop shot x y w h -> file
-  convert "$work/$1.png" -crop "$4x$5+$((win_x + $2))+$((win_y + $3))" +repage "$work/$6.png"
-}
-colour_count() {  # colour_count file "#RRGGBB" -> number of pixels of that colour
-  convert "$work/$1.png" -format %c histogram:info:- \
-    | awk -v c="$2" 'toupper($0) ~ toupper(c) { sub(":", "", $1); n += $1 } END { print n + 0 }'
-}
-differs() { ! same "$1" "$2"; }
 
 step "start $program"
 "$program" 2>"$work/program.log" &
