@@ -8,13 +8,12 @@
 #include "core/fixed_writer.h"
 #include "core/float_environment.h"
 #include "core/general_writer.h"
+#include "core/shape_surfaces.h"
 #include "core/whole_numbers.h"
 
 namespace anod {
 namespace {
 
-constexpr double kTwoPi = 6.28;     // the circle factors are these decimals,
-constexpr double kFourPi = 12.56;   // not multiples of pi
 constexpr std::int64_t kMilliampsPerCm2 = 10;
 // The largest rounded surface whose current fits the 64-bit product.
 constexpr std::int64_t kMaxTenfold = INT64_MAX / kMilliampsPerCm2;
@@ -85,23 +84,16 @@ void Publish(double surface, const CaptionReceivers& out) {
   out.current(current + " mA ");
 }
 
-// Each step's extended result is rounded to a double when stored.
-double Step(Extended value) { return StoreDouble(value); }
-
 }  // namespace
 
 void btn1Click(const ShapeInputs& fields, const CaptionReceivers& out) {
   EnterFloatingPointSection();
   const CalculatorInfo& info = CalculatorFor(Shape::kCylinder);
   const double r = ReadField(info, 0, fields);
-  const double q = Step(Mul(r, r));
-  const double caps = Step(Mul(q, kTwoPi));  // the two end discs
+  const double ends = CylinderEnds(r);
   const double h = ReadField(info, 1, fields);
   if (!(r > 0)) return;
-  double s = Step(Mul(kTwoPi, r));
-  s = Step(Mul(s, h));
-  s = Step(Add(s, caps));
-  Publish(s, out);
+  Publish(CylinderSurface(r, h, ends), out);
 }
 
 void btn2Click(const ShapeInputs& fields, const CaptionReceivers& out) {
@@ -111,18 +103,12 @@ void btn2Click(const ShapeInputs& fields, const CaptionReceivers& out) {
   const double length = ReadField(info, 1, fields);
   const double width = ReadField(info, 2, fields);
   if (!(height > 0)) return;
-  double s = Step(Mul(Mul(height, length), 2));
-  s = Step(Add(Mul(Mul(height, width), 2), s));
-  s = Step(Add(Mul(Mul(length, width), 2), s));
-  Publish(s, out);
+  Publish(BoxSurface(height, length, width), out);
 }
 
 void Button1Click(const ShapeInputs& fields, const CaptionReceivers& out) {
   EnterFloatingPointSection();
-  const double r = ReadField(CalculatorFor(Shape::kSphere), 0, fields);
-  const double q = Step(Mul(r, r));
-  const double s = Step(Mul(kFourPi, q));
-  Publish(s, out);
+  Publish(SphereSurface(ReadField(CalculatorFor(Shape::kSphere), 0, fields)), out);
 }
 
 void Button2Click(const ShapeInputs& fields, const CaptionReceivers& out) {
@@ -130,11 +116,7 @@ void Button2Click(const ShapeInputs& fields, const CaptionReceivers& out) {
   const CalculatorInfo& info = CalculatorFor(Shape::kPyramid);
   const double face_height = ReadField(info, 0, fields);
   const double edge = ReadField(info, 1, fields);
-  const double base = Step(Mul(edge, edge));
-  const double face = Step(Div(Mul(edge, face_height), 2));
-  const double faces = Step(Mul(face, 4));
-  const double s = Step(Add(faces, base));
-  Publish(s, out);
+  Publish(PyramidSurface(face_height, edge), out);
 }
 
 void RunCalculator(Shape shape, const ShapeInputs& fields, const CaptionReceivers& out) {

@@ -6,7 +6,8 @@
 // step by step in extended arithmetic (each step's result stored as a
 // double), writes the surface caption, then derives the current (10 mA per
 // whole cm², the surface rounded ties to even) and writes it. Texts are
-// Windows-1252 ("²" is byte B2).
+// Windows-1252 ("²" is byte B2). The surface arithmetic itself is in
+// core/shape_surfaces.h, shared with the bath plan.
 //
 //   btn1Click({"3", "10"})          surface " 244.92 Cm² "  current "2450 mA "
 //   btn1Click({"1", "1"})           surface " 12.56 Cm² "   current "130 mA "
