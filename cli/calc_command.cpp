@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/calc_output.h"
+#include "cli/plan_command.h"
 #include "cli/result_format.h"
 #include "cli/visible_text.h"
 #include "core/calculators.h"
@@ -22,6 +23,8 @@ constexpr std::string_view kHelp =
     "Utilisation / usage:\n"
     "  anodisation-calc [--format tsv|json] FORME [TEXTE...]\n"
     "  anodisation-calc [--format tsv|json] --batch\n"
+    "  anodisation-calc plan [OPTIONS] FICHIER|-   (plan de bain / bath plan:\n"
+    "                   anodisation-calc plan --help)\n"
     "  anodisation-calc --help | --version\n"
     "\n"
     "Calcule la surface d'une pi\xC3\xA8" "ce en cm\xC2\xB2 et le courant d'\xC3\xA9lectrolyse en mA\n"
@@ -249,7 +252,8 @@ int RunOnce(std::span<const std::string> args, std::istream& in, CalcOutput& out
 int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ostream& out,
                    std::ostream& err) {
   CalcOutput output(out, err);
-  const int status = RunOnce(args, in, output);
+  const bool plan = !args.empty() && args.front() == "plan";
+  const int status = plan ? RunPlanCommand(args.subspan(1), in, output) : RunOnce(args, in, output);
   return output.Finish() ? status : kExitUsage;
 }
 

@@ -18,6 +18,7 @@
 //     stdout "{\"surface\":244.92,\"current\":2450,\"message\":null}\n"
 //   anodisation-calc cube 1               usage on stderr, exit 2
 //   anodisation-calc sphere 2 > /dev/full message on stderr, exit 2
+//   anodisation-calc plan FILE            a bath plan (cli/plan_command.h)
 //
 // Exit codes: kExitFailure when the run (with --batch: any line) failed;
 // kExitUsage for unusable arguments, an unusable batch line (it wins over

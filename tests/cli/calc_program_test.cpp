@@ -11,6 +11,8 @@
 #include <sstream>
 #include <string>
 
+#include "tests/cli/plan_outputs.h"
+
 namespace {
 
 struct Outcome {
@@ -86,8 +88,19 @@ INSTANTIATE_TEST_SUITE_P(
                    "D\xC3\xA9" "bordement en virgule flottante.\n"},
         ProgramRow{"usage_exits_2", "LANG=C", "cube", 2, ""}), testing::PrintToStringParamName());
 
+// The worked example's plan in each format: "." whatever the locale.
+INSTANTIATE_TEST_SUITE_P(
+    Plans, Program,
+    testing::Values(ProgramRow{"plan_text", "LANG=fr_FR.UTF-8", "plan '" ANOD_PLAN_EXAMPLE "'", 0,
+                               anod::kWorkedExampleText, ""},
+                    ProgramRow{"plan_tsv", "LANG=fr_FR.UTF-8", "plan --format tsv '" ANOD_PLAN_EXAMPLE "'", 0,
+                               anod::kWorkedExampleTsv, ""},
+                    ProgramRow{"plan_json", "LANG=fr_FR.UTF-8", "plan --format json '" ANOD_PLAN_EXAMPLE "'", 0,
+                               anod::kWorkedExampleJson, ""}),
+    testing::PrintToStringParamName());
+
 TEST(Program, FullDeviceIsAWriteFailure) {
-  for (const char* arguments : {"cylindre 3 10", "--batch", "--help"}) {
+  for (const char* arguments : {"cylindre 3 10", "--batch", "--help", "plan '" ANOD_PLAN_EXAMPLE "'"}) {
     SCOPED_TRACE(arguments);
     const Outcome outcome = RunProgram("LANG=C", arguments, "sphere\t2\n", "/dev/full");
     EXPECT_EQ(outcome.status, 2);

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "tests/cli/plan_outputs.h"
+
 namespace {
 
 struct Outcome {
@@ -114,6 +116,20 @@ INSTANTIATE_TEST_SUITE_P(
                    "Valeur incorrecte pour \xC2\xAB Rayon \xC2\xBB (SPHERE) : \xC2\xAB \xC3\xA9 \xC2\xBB.\n"},
         ProgramRow{"quoted_argument_with_space", L"cylindre \"3 \" 10", 0, " 244.92 Cm\xC2\xB2 \n2450 mA \n", ""},
         ProgramRow{"usage_exits_2", L"cube", 2, "", ""}), testing::PrintToStringParamName());
+
+// The worked example's plan, copied beside the program, in each format.
+std::wstring PlanArguments(const wchar_t* options) {
+  const std::wstring program = ProgramPath();
+  return std::wstring(L"plan ") + options + L"\"" + program.substr(0, program.find_last_of(L"\\/") + 1) +
+         L"worked_example.anodplan\"";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Plans, Program,
+    testing::Values(ProgramRow{"plan_text", PlanArguments(L""), 0, anod::kWorkedExampleText, ""},
+                    ProgramRow{"plan_tsv", PlanArguments(L"--format tsv "), 0, anod::kWorkedExampleTsv, ""},
+                    ProgramRow{"plan_json", PlanArguments(L"--format json "), 0, anod::kWorkedExampleJson, ""}),
+    testing::PrintToStringParamName());
 
 TEST(Program, BatchReadsStdinBytes) {
   const Outcome outcome = RunProgram(L"--batch", "sphere\t2\r\nsphere\t1e400\n");
