@@ -335,7 +335,7 @@ int RunPlanCommand(std::span<const std::string> args, std::istream& in, CalcOutp
       return Usage(output, name + " sans valeur / without a value");
     }
     const std::string value = equals == std::string::npos ? args[++i] : arg.substr(equals + 1);
-    const std::string bad = "valeur incorrecte pour / bad value for " + name + ": \xC2\xAB " + EchoText(value) + " \xC2\xBB";
+    const std::string bad = NotANumberMessage(name, value) + " / not a number";
     if (name == "--format") {
       if (value == "text") {
         format = PlanFormat::kText;

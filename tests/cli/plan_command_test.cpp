@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "anodisation-calc: \xC3\x89paisseur vis\xC3\xA9" "e : la valeur (0 \xC2\xB5m) doit \xC3\xAAtre "
                    "sup\xC3\xA9rieure \xC3\xA0 0\n"},
         PlanRunRow{"bad_value", {"plan", "--supply", "dix", kExample}, "", 2, "",
-                   "anodisation-calc plan: valeur incorrecte pour / bad value for --supply: \xC2\xAB dix \xC2\xBB" + kTry},
+                   "anodisation-calc plan: --supply : \xC2\xAB dix \xC2\xBB n'est pas un nombre / not a number" + kTry},
         PlanRunRow{"unknown_option", {"plan", "--densite", "2", kExample}, "", 2, "",
                    "anodisation-calc plan: option inconnue / unknown option: --densite" + kTry},
         PlanRunRow{"missing_file", {"plan"}, "", 2, "", "anodisation-calc plan: fichier manquant / missing file" + kTry},

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -108,12 +109,12 @@ TEST(PlanFile, RoundTripKeepsEveryFieldAndUnknownKeys) {
   EXPECT_EQ(second.plan->rows.at(0).unknown, (UnknownMembers{{"finish", "{\"ra\":0.8}"}}));
 }
 
-// A folder of its own for each test, removed with it.
+// A folder of its own for each test (other checkouts may run the same
+// tests at once), removed with it.
 class SavedPlans : public testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("anod_plan_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
-                                           testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ = fs::temp_directory_path() / ("anod_plan_" + std::to_string(std::random_device()()));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }
