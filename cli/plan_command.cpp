@@ -124,7 +124,7 @@ void Apply(const Overrides& overrides, Plan& plan) {
 std::string Area(double cm2) { return ShownDecimals(cm2, 2); }
 std::string Amps(double milliamps) { return ShownDecimals(milliamps / 1000, 2); }
 
-// "×4 : rayon extérieur 2, rayon intérieur 1.5, longueur 10"
+// "rayon extérieur 2, rayon intérieur 1.5, longueur 10"
 std::string Dimensions(const PlanRow& row) {
   const PlanShapeInfo& info = PlanShapeFor(row.shape);
   std::string text;
