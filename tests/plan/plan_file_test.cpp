@@ -132,31 +132,36 @@ TEST_F(SavedPlans, SaveThenLoadGivesThePlanBack) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
-// The disk refuses the new file midway (a file-size limit on POSIX, as a
-// full disk would; a read-only old file on Windows, which the replacing
-// rename may not remove): the old file stays whole and nothing is left beside it.
+// The new file cannot take the old one's place: the disk refuses it midway
+// on POSIX (a file-size limit, as a full disk would), another program holds
+// the old file open on Windows. The old file stays whole and nothing is
+// left beside it.
 TEST_F(SavedPlans, FailedWriteLeavesTheOldFileIntact) {
   const fs::path path = folder_ / "exemple.anodplan";
   std::ofstream(path, std::ios::binary) << "ancien plan";
   Plan big = WorkedExample();
-  big.rows.resize(2000, big.rows[0]);
+  big.rows.resize(20, big.rows[0]);
 #ifdef _WIN32
-  ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+  const HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
   const std::string problem = SavePlanFile(path, big);
-  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  EXPECT_EQ(problem, "Impossible d'enregistrer \xC2\xAB " + PathText(path) + " \xC2\xBB : acc\xC3\xA8s refus\xC3\xA9");
+  CloseHandle(held);
+  const std::string reason = "";  // as the system words it
 #else
   rlimit saved{};
   getrlimit(RLIMIT_FSIZE, &saved);
   const auto previous = std::signal(SIGXFSZ, SIG_IGN);
   rlimit small = saved;
-  small.rlim_cur = 4096;
+  small.rlim_cur = 1024;
   setrlimit(RLIMIT_FSIZE, &small);
   const std::string problem = SavePlanFile(path, big);
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previous);
-  EXPECT_EQ(problem, "Impossible d'enregistrer \xC2\xAB " + PathText(path) + " \xC2\xBB : fichier trop grand pour ce disque");
+  const std::string reason = "fichier trop grand pour ce disque";
 #endif
+  const std::string start = "Impossible d'enregistrer \xC2\xAB " + PathText(path) + " \xC2\xBB : ";
+  EXPECT_EQ(problem.substr(0, start.size()), start);
+  EXPECT_TRUE(reason.empty() || problem == start + reason) << problem;
   EXPECT_EQ(ReadText(path), "ancien plan");
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
