@@ -115,9 +115,9 @@ std::streamsize ConsoleInputBuffer::showmanyc() {
       return 1;
     case FILE_TYPE_PIPE: {
       DWORD waiting = 0;
-      // A pipe that cannot be peeked has ended or failed: reading will not wait.
-      if (PeekNamedPipe(handle_, nullptr, 0, nullptr, &waiting, nullptr) == 0) return 1;
-      return waiting > 0 ? 1 : 0;
+      // A pipe that cannot be peeked says nothing: the batch then answers
+      // what it has before it reads, which costs a write at most.
+      return PeekNamedPipe(handle_, nullptr, 0, nullptr, &waiting, nullptr) != 0 && waiting > 0 ? 1 : 0;
     }
     default:
       return 0;
