@@ -15,25 +15,41 @@ std::string ChosenPlatform(std::span<const std::string_view> arguments, const En
   return name;
 }
 
-std::string PlatformProblem(std::span<const std::string_view> arguments, const EnvironmentLookup& environment,
+PlatformCheck CheckPlatform(std::span<const std::string_view> arguments, const EnvironmentLookup& environment,
                             const PlatformProbes& probes) {
-  const std::string platform = ChosenPlatform(arguments, environment);
-  if (platform.empty()) return {};
-  if (!probes.plugin_exists(platform)) {
-    return "Anodisation : plate-forme graphique \xC2\xAB " + platform + " \xC2\xBB introuvable.\n" +
-           "Anodisation: graphical platform \"" + platform + "\" not found.\n";
+  std::string platform = ChosenPlatform(arguments, environment);
+  PlatformCheck check;
+  // Why Wayland, left to choose, cannot open; empty when it can.
+  std::string wayland_fr, wayland_en;
+  if (platform.empty()) {
+    const std::string wayland = environment("WAYLAND_DISPLAY");
+    if (!probes.plugin_exists("wayland")) {
+      wayland_fr = "Wayland \xC2\xAB " + wayland + " \xC2\xBB : module Qt absent ; ";
+      wayland_en = "Wayland \"" + wayland + "\": no Qt plugin; ";
+    } else if (!probes.wayland_answers(wayland)) {
+      wayland_fr = "Wayland \xC2\xAB " + wayland + " \xC2\xBB ne r\xC3\xA9pond pas ; ";
+      wayland_en = "Wayland \"" + wayland + "\" is not answering; ";
+    } else {
+      check.chosen = "wayland";
+      return check;
+    }
+    platform = check.chosen = "xcb";
   }
-  if (platform != "xcb") return {};
+  if (!probes.plugin_exists(platform)) {
+    check.problem = "Anodisation : plate-forme graphique \xC2\xAB " + platform + " \xC2\xBB introuvable.\n" +
+                    "Anodisation: graphical platform \"" + platform + "\" not found.\n";
+    return check;
+  }
+  if (platform != "xcb") return check;
   const std::string display = environment("DISPLAY");
   if (display.empty()) {
-    return "Anodisation : aucun \xC3\xA9" "cran (DISPLAY n'est pas d\xC3\xA9" "fini).\n"
-           "Anodisation: no display (DISPLAY is not set).\n";
+    check.problem = "Anodisation : aucun \xC3\xA9" "cran (" + wayland_fr + "DISPLAY n'est pas d\xC3\xA9" "fini).\n" +
+                    "Anodisation: no display (" + wayland_en + "DISPLAY is not set).\n";
+  } else if (!probes.display_answers(display)) {
+    check.problem = "Anodisation : l'\xC3\xA9" "cran DISPLAY=" + display + " ne r\xC3\xA9pond pas.\n" +
+                    "Anodisation: display DISPLAY=" + display + " is not answering.\n";
   }
-  if (!probes.display_answers(display)) {
-    return "Anodisation : l'\xC3\xA9" "cran DISPLAY=" + display + " ne r\xC3\xA9pond pas.\n" +
-           "Anodisation: display DISPLAY=" + display + " is not answering.\n";
-  }
-  return {};
+  return check;
 }
 
 }  // namespace anod

@@ -30,16 +30,19 @@ constexpr std::string_view kHelp =
 
 }  // namespace
 
-std::optional<int> AnswerInformationOption(std::span<const std::string_view> arguments, std::ostream& out) {
+std::optional<int> AnswerInformationOption(std::span<const std::string_view> arguments, std::ostream& out,
+                                           std::ostream& err) {
   for (const std::string_view argument : arguments) {
     if (argument == "--version") {
       out << "anodisation " << ANOD_VERSION << '\n';
-      return 0;
-    }
-    if (argument == "--help") {
+    } else if (argument == "--help") {
       out << kHelp;
-      return 0;
+    } else {
+      continue;
     }
+    if (out.flush()) return 0;
+    err << "anodisation : \xC3\xA9" "criture impossible sur la sortie standard / cannot write to standard output\n";
+    return 2;
   }
   return std::nullopt;
 }

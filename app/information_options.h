@@ -5,6 +5,10 @@
 //   anodisation -iconic    -> nothing printed, no exit code: the program goes on
 // The first of the two found wins. Every other argument is left to the
 // start-up, which reads the show requests and ignores the rest.
+// Output that cannot be written is no success:
+//   anodisation --help > /dev/full -> "anodisation : écriture impossible sur la
+//                                     sortie standard / cannot write to
+//                                     standard output\n" on `err`, exit code 2
 #pragma once
 
 #include <optional>
@@ -14,6 +18,7 @@
 
 namespace anod {
 
-std::optional<int> AnswerInformationOption(std::span<const std::string_view> arguments, std::ostream& out);
+std::optional<int> AnswerInformationOption(std::span<const std::string_view> arguments, std::ostream& out,
+                                           std::ostream& err);
 
 }  // namespace anod

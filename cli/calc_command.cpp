@@ -1,11 +1,14 @@
 #include "cli/calc_command.h"
 
+#include <array>
 #include <istream>
-#include <ostream>
+#include <new>
 #include <optional>
+#include <ostream>
 #include <string_view>
 #include <vector>
 
+#include "cli/batch_input.h"
 #include "cli/calc_output.h"
 #include "cli/plan_command.h"
 #include "cli/result_format.h"
@@ -47,12 +50,14 @@ constexpr std::string_view kHelp =
     "--batch lit des lignes sur l'entr\xC3\xA9" "e standard, chacune une forme et ses textes\n"
     "s\xC3\xA9par\xC3\xA9s par des tabulations, et \xC3\xA9" "crit pour chacune : surface, TAB, courant,\n"
     "TAB, message (vide sans \xC3\xA9" "chec). Les lignes vides et celles qui commencent\n"
-    "par \"#\" sont saut\xC3\xA9" "es (une ligne vide en sortie, null en JSON).\n"
+    "par \"#\" sont saut\xC3\xA9" "es (une ligne vide en sortie, null en JSON). Une ligne de plus\n"
+    "de 1 Mio (1 048 576 octets) est inutilisable ; une marque d'ordre des octets\n"
+    "UTF-8 en t\xC3\xAAte de l'entr\xC3\xA9" "e est ignor\xC3\xA9" "e.\n"
     "Entr\xC3\xA9" "e et sortie sont en UTF-8 ; les caract\xC3\xA8res de contr\xC3\xB4le repris d'une\n"
     "entr\xC3\xA9" "e s'\xC3\xA9" "crivent \\x00, \\x0A\xE2\x80\xA6\n"
     "Codes de sortie : 0 succ\xC3\xA8s ; 1 un calcul en \xC3\xA9" "chec (avec --batch : au moins\n"
-    "une ligne) ; 2 arguments ou ligne inutilisables (l'emporte sur 1), ou\n"
-    "\xC3\xA9" "criture impossible.\n"
+    "une ligne) ; 2 arguments ou ligne inutilisables (l'emporte sur 1), lecture\n"
+    "ou \xC3\xA9" "criture impossible, ou m\xC3\xA9moire insuffisante.\n"
     "\n"
     "Computes a part's surface in cm\xC2\xB2 and the electrolysis current in mA (10 mA per\n"
     "whole cm\xC2\xB2), like the calculators of the Anodisation window.\n"
@@ -74,12 +79,19 @@ constexpr std::string_view kHelp =
     "--batch reads lines from stdin, each a shape and its texts separated by TAB\n"
     "characters, and prints for each: surface, TAB, current, TAB, message (empty\n"
     "when none). Blank lines and lines starting with \"#\" are skipped (an empty\n"
-    "output line, null in JSON).\n"
+    "output line, null in JSON). A line over 1 MiB (1,048,576 bytes) is unusable;\n"
+    "a UTF-8 byte-order mark at the start of the input is ignored.\n"
     "Input and output are UTF-8; control characters echoed from the input are\n"
     "written \\x00, \\x0A...\n"
     "Exit codes: 0 success; 1 a calculation failed (with --batch: any line);\n"
-    "2 unusable arguments or line (wins over 1), or output that could not be\n"
-    "written.\n";
+    "2 unusable arguments or line (wins over 1), input that could not be read,\n"
+    "output that could not be written, or memory exhausted.\n";
+
+constexpr std::string_view kReadFailure =
+    "anodisation-calc: lecture impossible sur l'entr\xC3\xA9" "e standard / cannot read standard input\n";
+
+constexpr std::string_view kOutOfMemory =
+    "anodisation-calc: m\xC3\xA9moire insuffisante / out of memory\n";
 
 constexpr std::string_view kUsageHint =
     "Essayez / try: anodisation-calc --help\n";
@@ -135,8 +147,11 @@ std::string Unusable(const CalculatorInfo* calculator, std::string_view name, bo
 struct SplitLine {
   std::string_view name;
   const CalculatorInfo* calculator = nullptr;
-  std::vector<std::string_view> texts;
+  std::array<std::string_view, kMaxFields> text_storage;  // no allocation per line
+  std::size_t text_count = 0;
   bool too_many = false;
+
+  std::span<const std::string_view> texts() const { return {text_storage.data(), text_count}; }
 };
 
 SplitLine Split(std::string_view line) {
@@ -146,13 +161,13 @@ SplitLine Split(std::string_view line) {
   split.calculator = CalculatorByCommandName(split.name);
   if (split.calculator == nullptr) return split;
   while (tab != std::string_view::npos) {
-    if (split.texts.size() == split.calculator->fields.size()) {
+    if (split.text_count == split.calculator->fields.size()) {
       split.too_many = true;
       return split;
     }
     const std::size_t start = tab + 1;
     tab = line.find('\t', start);
-    split.texts.push_back(line.substr(start, tab == std::string_view::npos ? tab : tab - start));
+    split.text_storage[split.text_count++] = line.substr(start, tab == std::string_view::npos ? tab : tab - start);
   }
   return split;
 }
@@ -162,11 +177,33 @@ bool Skipped(std::string_view line) {
   return line.find_first_not_of(" \t") == std::string_view::npos || line.front() == '#';
 }
 
+// A line that cannot run keeps its output line, so that the results stay
+// aligned with the input, and is noted on stderr.
+void WriteUnusable(CalcOutput& output, ResultFormat format, std::size_t number, const std::string& problem) {
+  output.Out(FormatUnusable(format, problem));
+  output.Err("anodisation-calc: ligne / line " + std::to_string(number) + ": " + VisibleUtf8(problem) + '\n');
+}
+
 int RunBatch(std::istream& in, CalcOutput& output, ResultFormat format) {
   int status = kExitOk;
-  std::string line;
-  for (std::size_t number = 1; output.OutWritable() && std::getline(in, line); ++number) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  BatchInput input(*in.rdbuf());
+  std::string_view line;
+  for (std::size_t number = 1; output.OutWritable(); ++number) {
+    // Answer the lines read so far before waiting for more.
+    if (!input.LineReady()) output.Flush();
+    const BatchInput::Status read = input.Next(line);
+    if (read == BatchInput::Status::kEnd) break;
+    if (read == BatchInput::Status::kReadFailed) {
+      output.Err(kReadFailure);
+      return kExitUsage;
+    }
+    if (read == BatchInput::Status::kTooLong) {
+      WriteUnusable(output, format, number,
+                    "ligne de plus de " + std::to_string(kBatchLineLimit) + " octets / line longer than " +
+                        std::to_string(kBatchLineLimit) + " bytes");
+      status = kExitUsage;
+      continue;
+    }
     if (Skipped(line)) {
       output.Out(FormatSkipped(format));
       continue;
@@ -174,14 +211,12 @@ int RunBatch(std::istream& in, CalcOutput& output, ResultFormat format) {
     const SplitLine split = Split(line);
     const std::string problem = Unusable(split.calculator, split.name, split.too_many);
     if (!problem.empty()) {
-      // Keep one output line per input line, so the results stay aligned.
-      output.Out(FormatUnusable(format, problem));
-      output.Err("anodisation-calc: ligne / line " + std::to_string(number) + ": " + VisibleUtf8(problem) + '\n');
+      WriteUnusable(output, format, number, problem);
       status = kExitUsage;
       continue;
     }
     bool failed = false;
-    output.Out(FormatResult(format, Run(*split.calculator, split.texts, failed), true));
+    output.Out(FormatResult(format, Run(*split.calculator, split.texts(), failed), true));
     if (failed && status == kExitOk) status = kExitFailure;
   }
   return status;
@@ -252,8 +287,15 @@ int RunOnce(std::span<const std::string> args, std::istream& in, CalcOutput& out
 int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ostream& out,
                    std::ostream& err) {
   CalcOutput output(out, err);
-  const bool plan = !args.empty() && args.front() == "plan";
-  const int status = plan ? RunPlanCommand(args.subspan(1), in, output) : RunOnce(args, in, output);
+  int status = kExitOk;
+  try {
+    const bool plan = !args.empty() && args.front() == "plan";
+    status = plan ? RunPlanCommand(args.subspan(1), in, output) : RunOnce(args, in, output);
+  } catch (const std::bad_alloc&) {
+    // The lines already answered stay written; the message needs no memory.
+    output.Err(kOutOfMemory);
+    status = kExitUsage;
+  }
   return output.Finish() ? status : kExitUsage;
 }
 

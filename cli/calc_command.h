@@ -22,7 +22,10 @@
 //
 // Exit codes: kExitFailure when the run (with --batch: any line) failed;
 // kExitUsage for unusable arguments, an unusable batch line (it wins over
-// kExitFailure) or output that could not be written (calc_output.h).
+// kExitFailure; a line over kBatchLineLimit bytes is one, batch_input.h),
+// input that could not be read, output that could not be written
+// (calc_output.h), or memory exhausted; the lines answered before stay
+// written and the message goes to stderr.
 // Everything echoed from the input is valid UTF-8 with control characters
 // escaped (visible_text.h); the formats are in result_format.h.
 //
@@ -38,7 +41,7 @@ namespace anod {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;  // the calculation failed
-inline constexpr int kExitUsage = 2;    // bad arguments, an unusable line, a failed write
+inline constexpr int kExitUsage = 2;    // bad arguments, an unusable line, a failed read or write, no memory
 
 // `args` excludes the program name.
 int RunCalcCommand(std::span<const std::string> args, std::istream& in, std::ostream& out,

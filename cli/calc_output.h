@@ -2,6 +2,13 @@
 // stdout or stderr, goes through one CalcOutput, in UTF-8. A port that must
 // write to its console another way changes this file alone.
 //
+// Text for stdout is gathered and written in blocks of 64 KiB (a batch of a
+// million lines makes a few hundred writes, not a million); Flush writes
+// what is gathered, and the batch calls it whenever no more input is
+// waiting, so a program that writes one line and waits for the answer gets
+// it. Text for stderr is written at once, after what stdout has gathered, so
+// that the two keep their order when they go to the same place.
+//
 // A write that fails (a full disk, a closed pipe, /dev/full) must not pass
 // for success: Finish flushes both streams and, when stdout could not take
 // everything, says so on stderr in French and English; the program then
@@ -13,16 +20,22 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 #include <string_view>
 
 namespace anod {
 
 class CalcOutput {
  public:
-  CalcOutput(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+  CalcOutput(std::ostream& out, std::ostream& err);
+  CalcOutput(const CalcOutput&) = delete;
+  CalcOutput& operator=(const CalcOutput&) = delete;
 
   void Out(std::string_view utf8);
   void Err(std::string_view utf8);
+
+  // Writes what stdout has gathered and flushes it.
+  void Flush();
 
   // False once a write to stdout has failed: there is no point computing
   // more lines for it.
@@ -33,8 +46,12 @@ class CalcOutput {
   bool Finish();
 
  private:
+  // Writes the gathered text to `out_`, without flushing it.
+  void WriteGathered();
+
   std::ostream& out_;
   std::ostream& err_;
+  std::string gathered_;  // its capacity is reserved once: no allocation after
 };
 
 }  // namespace anod

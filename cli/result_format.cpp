@@ -53,7 +53,15 @@ std::string Record(ResultFormat format, std::string_view surface, std::string_vi
     return "{\"surface\":" + JsonValue(surface) + ",\"current\":" + JsonValue(current) +
            ",\"message\":" + JsonValue(message) + "}\n";
   }
-  return VisibleUtf8(surface) + '\t' + VisibleUtf8(current) + '\t' + VisibleUtf8(message) + '\n';
+  std::string record;
+  record.reserve(surface.size() + current.size() + message.size() + 8);
+  AppendVisibleUtf8(record, surface);
+  record += '\t';
+  AppendVisibleUtf8(record, current);
+  record += '\t';
+  AppendVisibleUtf8(record, message);
+  record += '\n';
+  return record;
 }
 
 }  // namespace

@@ -4,23 +4,30 @@
 
 namespace anod {
 
-std::string VisibleUtf8(std::string_view cp1252) {
+void AppendVisibleUtf8(std::string& out, std::string_view cp1252) {
   static constexpr char kHex[] = "0123456789ABCDEF";
+  std::size_t i = 0;
+  while (i < cp1252.size()) {
+    // Printable ASCII, nearly all of a result, is copied a run at a time.
+    std::size_t plain = i;
+    while (plain < cp1252.size() && cp1252[plain] >= 0x20 && cp1252[plain] < 0x7F) ++plain;
+    out.append(cp1252.data() + i, plain - i);
+    if (plain == cp1252.size()) return;
+    const char32_t cp = Cp1252ToCodePoint(static_cast<unsigned char>(cp1252[plain]));
+    if (cp < 0x20 || (cp >= 0x7F && cp < 0xA0)) {
+      const char escape[] = {'\\', 'x', kHex[cp >> 4], kHex[cp & 0xF]};
+      out.append(escape, sizeof escape);
+    } else {
+      out += Cp1252ToUtf8(cp1252.substr(plain, 1));
+    }
+    i = plain + 1;
+  }
+}
+
+std::string VisibleUtf8(std::string_view cp1252) {
   std::string out;
   out.reserve(cp1252.size());
-  std::size_t plain = 0;  // start of the run not yet converted
-  for (std::size_t i = 0; i <= cp1252.size(); ++i) {
-    const char32_t cp = i < cp1252.size() ? Cp1252ToCodePoint(static_cast<unsigned char>(cp1252[i])) : 0;
-    const bool control = i < cp1252.size() && (cp < 0x20 || (cp >= 0x7F && cp < 0xA0));
-    if (i < cp1252.size() && !control) continue;
-    out += Cp1252ToUtf8(cp1252.substr(plain, i - plain));
-    if (control) {
-      out += "\\x";
-      out += kHex[cp >> 4];
-      out += kHex[cp & 0xF];
-    }
-    plain = i + 1;
-  }
+  AppendVisibleUtf8(out, cp1252);
   return out;
 }
 

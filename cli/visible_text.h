@@ -19,6 +19,9 @@ namespace anod {
 // `cp1252` is Windows-1252. Escapes use upper-case hexadecimal: "\x1B".
 std::string VisibleUtf8(std::string_view cp1252);
 
+// The same, appended to `out`: a result line is built in one string.
+void AppendVisibleUtf8(std::string& out, std::string_view cp1252);
+
 // The first `limit` characters of `cp1252`, followed by "..." when it was
 // longer: echoed texts stay short however long the input.
 std::string CutForEcho(std::string_view cp1252, std::size_t limit = 32);

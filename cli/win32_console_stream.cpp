@@ -1,5 +1,7 @@
 #include "cli/win32_console_stream.h"
 
+#include <ios>
+#include <system_error>
 #include <vector>
 
 namespace anod {
@@ -25,6 +27,10 @@ std::size_t CompleteUtf8Length(const std::string& bytes) {
 
 constexpr std::size_t kChunk = 4096;
 
+[[noreturn]] void ThrowReadFailure() {
+  throw std::ios_base::failure("ReadFile", std::error_code(static_cast<int>(GetLastError()), std::system_category()));
+}
+
 }  // namespace
 
 std::string WideToUtf8(const wchar_t* text, int length) {
@@ -44,6 +50,12 @@ ConsoleOutputBuffer::int_type ConsoleOutputBuffer::overflow(int_type ch) {
   pending_.push_back(traits_type::to_char_type(ch));
   if (pending_.size() >= kChunk && !Flush()) return traits_type::eof();
   return ch;
+}
+
+std::streamsize ConsoleOutputBuffer::xsputn(const char* text, std::streamsize count) {
+  pending_.append(text, static_cast<std::size_t>(count));
+  if (pending_.size() >= kChunk && !Flush()) return 0;
+  return count;
 }
 
 int ConsoleOutputBuffer::sync() { return Flush() ? 0 : -1; }
@@ -76,18 +88,40 @@ ConsoleInputBuffer::int_type ConsoleInputBuffer::underflow() {
   DWORD read = 0;
   if (console_) {
     wchar_t wide[kChunk];
-    if (ReadConsoleW(handle_, wide, kChunk, &read, nullptr) == 0 || read == 0) return traits_type::eof();
+    if (ReadConsoleW(handle_, wide, kChunk, &read, nullptr) == 0) ThrowReadFailure();
+    if (read == 0) return traits_type::eof();
     // Ctrl+Z at the start of a line ends console input, as for every console program.
     if (wide[0] == 0x1A) return traits_type::eof();
     chunk_ = WideToUtf8(wide, static_cast<int>(read));
   } else {
     chunk_.resize(kChunk);
-    // A closed pipe reports an error rather than zero bytes: both end the input.
-    if (ReadFile(handle_, chunk_.data(), kChunk, &read, nullptr) == 0 || read == 0) return traits_type::eof();
+    // A pipe whose writer has gone reports an error rather than zero bytes:
+    // both end the input. Any other failure is one.
+    if (ReadFile(handle_, chunk_.data(), kChunk, &read, nullptr) == 0) {
+      if (GetLastError() == ERROR_BROKEN_PIPE || GetLastError() == ERROR_HANDLE_EOF) return traits_type::eof();
+      ThrowReadFailure();
+    }
+    if (read == 0) return traits_type::eof();
     chunk_.resize(read);
   }
   setg(chunk_.data(), chunk_.data(), chunk_.data() + chunk_.size());
   return traits_type::to_int_type(*gptr());
+}
+
+std::streamsize ConsoleInputBuffer::showmanyc() {
+  if (console_) return 0;
+  switch (GetFileType(handle_)) {
+    case FILE_TYPE_DISK:
+      return 1;
+    case FILE_TYPE_PIPE: {
+      DWORD waiting = 0;
+      // A pipe that cannot be peeked says nothing: the batch then answers
+      // what it has before it reads, which costs a write at most.
+      return PeekNamedPipe(handle_, nullptr, 0, nullptr, &waiting, nullptr) != 0 && waiting > 0 ? 1 : 0;
+    }
+    default:
+      return 0;
+  }
 }
 
 }  // namespace anod

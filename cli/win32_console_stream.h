@@ -8,6 +8,12 @@
 // no "\r" is added before "\n" and byte 1A is no end of file, so a script reads
 // exactly what the Linux program writes.
 //
+// A read that fails (no standard input, a handle that cannot be read) throws
+// std::ios_base::failure, which the batch reports, rather than passing for
+// the end of input; a pipe whose writer has gone is the end. in_avail() says
+// whether bytes are waiting (a file always, a pipe when it holds some, a
+// console never), so that the batch knows when to answer before it waits.
+//
 //   anodisation-calc cylindre 3 10            console shows " 244.92 Cm² "
 //   anodisation-calc cylindre 3 10 > out.txt  out.txt holds " 244.92 Cm\xC2\xB2 \n..."
 #pragma once
@@ -31,6 +37,7 @@ class ConsoleOutputBuffer : public std::streambuf {
 
  protected:
   int_type overflow(int_type ch) override;
+  std::streamsize xsputn(const char* text, std::streamsize count) override;
   int sync() override;
 
  private:
@@ -49,6 +56,7 @@ class ConsoleInputBuffer : public std::streambuf {
 
  protected:
   int_type underflow() override;
+  std::streamsize showmanyc() override;
 
  private:
   HANDLE handle_;

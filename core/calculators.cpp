@@ -31,14 +31,20 @@ std::string FieldMessage(const char* what, const CalculatorInfo& calculator, con
 }
 
 // A French user's decimal comma: `text` with its first "," taken as ".",
-// when that reads whole; empty otherwise.
+// when the field would then be accepted (it reads whole, fits a double and
+// is not negative); empty otherwise. Advice to type a text that is refused
+// in turn helps no one:
+//   "1,5"  -> "1.5"
+//   "-1,5" -> ""   ("-1.5" is refused as negative)
+//   "1,e400" -> "" ("1.e400" is beyond the double range)
 std::string CommaCorrected(const std::string& text, std::string_view trimmed) {
   const std::size_t comma = trimmed.find(',');
   if (comma == std::string_view::npos) return {};
   std::string corrected(text);
   corrected[comma] = '.';
   try {
-    if (ReadDecimal(std::string_view(corrected).substr(0, trimmed.size())).position == 0) return corrected;
+    const DecimalReading reading = ReadDecimal(std::string_view(corrected).substr(0, trimmed.size()));
+    if (reading.position == 0 && !(StoreDouble(reading.value) < 0)) return corrected;
   } catch (const Exception&) {
     // Out of range once corrected ("2,e4932"): no advice to give.
   }
@@ -70,7 +76,12 @@ double ReadField(const CalculatorInfo& calculator, std::size_t index, const Shap
 
 // Writes the surface caption, then derives and writes the current.
 void Publish(double surface, const CaptionReceivers& out) {
-  out.surface(" " + FormatFixed(surface, 3, 2) + " Cm\xB2 ");
+  // Appended rather than `" " + FormatFixed(...)`: GCC 12 at -O3 sees that
+  // form's insert at the front as an overlapping copy (-Wrestrict).
+  std::string caption(" ");
+  caption += FormatFixed(surface, 3, 2);
+  caption += " Cm\xB2 ";
+  out.surface(caption);
   const std::int64_t n = RoundToInt64(surface);
   std::string current;
   if (n > kMaxTenfold || n < -kMaxTenfold) {

@@ -1,6 +1,13 @@
-// The user's decimal mark, read from the system locale (QLocale::system(),
-// which follows LC_ALL, LC_NUMERIC and LANG even where the C library has not
-// generated that locale). Qt Core only.
+// The user's decimal mark, read from the system locale. Three readers:
+// - the window on Linux (platform/qt/locale.cpp): QLocale, which follows
+//   LC_ALL, LC_NUMERIC and LANG even where the C library has not generated
+//   that locale; Qt reads the environment once per process, so there a
+//   re-read gives the mark the program started with;
+// - the command-line calculator on Linux (platform/libc_locale.cpp): the C
+//   library's LC_NUMERIC (nl_langinfo), so that it links no toolkit; a
+//   locale the system has not generated reads as "C";
+// - Windows (platform/win32/locale.cpp): the thread locale's
+//   LOCALE_SDECIMAL, read at every call.
 //
 //   LANG=fr_FR.UTF-8  ReadSystemDecimalMark() -> ','
 //   LANG=en_US.UTF-8  ReadSystemDecimalMark() -> '.'
@@ -8,13 +15,6 @@
 //
 // A mark that is not one Windows-1252 character (the Arabic mark of ar_EG),
 // or that cannot be read, gives ".".
-//
-// Qt reads the locale environment once per process on Linux, so there a
-// re-read gives the mark the program started with; the call still belongs on
-// the locale-change event, where the platform reports real changes.
-//
-// On Windows (platform/win32/locale.cpp) the mark is the thread locale's
-// LOCALE_SDECIMAL, read at every call.
 #pragma once
 
 namespace anod {

@@ -1,5 +1,8 @@
 #include "app/qt/display_probe.h"
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <QDir>
@@ -47,13 +50,28 @@ bool DisplayAnswers(const std::string& display) {
   return answers;
 }
 
+// WAYLAND_DISPLAY names a socket in XDG_RUNTIME_DIR, or is a path itself.
+bool WaylandAnswers(const std::string& wayland_display) {
+  const std::string folder = Environment("XDG_RUNTIME_DIR");
+  const std::string path = wayland_display.starts_with('/') ? wayland_display : folder + "/" + wayland_display;
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if ((folder.empty() && !wayland_display.starts_with('/')) || path.size() >= sizeof address.sun_path) return false;
+  path.copy(address.sun_path, path.size());
+  const int socket_fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (socket_fd < 0) return false;
+  const bool answers = connect(socket_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  close(socket_fd);
+  return answers;
+}
+
 }  // namespace
 
-PlatformProbes QtPlatformProbes() { return {&PlatformPluginExists, &DisplayAnswers}; }
+PlatformProbes QtPlatformProbes() { return {&PlatformPluginExists, &DisplayAnswers, &WaylandAnswers}; }
 
-std::string PlatformProblem(int argc, char** argv) {
+PlatformCheck CheckPlatform(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv, argv + argc);
-  return PlatformProblem(arguments, &Environment, QtPlatformProbes());
+  return CheckPlatform(arguments, &Environment, QtPlatformProbes());
 }
 
 }  // namespace anod

@@ -1,6 +1,7 @@
 // The display check (app/display_check.h) answered on Qt: platform plugins
 // are looked for where Qt looks for them, and the X11 display is tried
-// with the library Qt's X11 platform uses.
+// with the library Qt's X11 platform uses; a Wayland display is tried by
+// connecting to its socket.
 #pragma once
 
 #include <string>
@@ -12,6 +13,6 @@ namespace anod {
 PlatformProbes QtPlatformProbes();
 
 // The check for this process: its arguments and environment.
-std::string PlatformProblem(int argc, char** argv);
+PlatformCheck CheckPlatform(int argc, char** argv);
 
 }  // namespace anod

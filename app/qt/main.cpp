@@ -1,5 +1,6 @@
 // Anodisation: the window program.
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -12,11 +13,13 @@
 int main(int argc, char** argv) {
   // --help and --version answer without a display.
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-  if (const auto code = anod::AnswerInformationOption(arguments, std::cout)) return *code;
+  if (const auto code = anod::AnswerInformationOption(arguments, std::cout, std::cerr)) return *code;
   // Qt aborts where no window can open; say why instead, before it tries.
-  if (const std::string problem = anod::PlatformProblem(argc, argv); !problem.empty()) {
-    std::fputs(problem.c_str(), stderr);
+  const anod::PlatformCheck check = anod::CheckPlatform(argc, argv);
+  if (!check.problem.empty()) {
+    std::fputs(check.problem.c_str(), stderr);
     return 1;
   }
+  if (!check.chosen.empty()) setenv("QT_QPA_PLATFORM", check.chosen.c_str(), 1);
   return anod::RunAnodisation(argc, argv);
 }

@@ -14,6 +14,7 @@ struct CheckCase {
   std::vector<std::string_view> arguments;
   std::map<std::string, std::string> environment;
   const char* first_line;  // "" when the platform can open
+  const char* chosen = "";  // what the program asks Qt for
   friend void PrintTo(const CheckCase& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -26,10 +27,13 @@ TEST_P(PlatformProblemTest, SaysWhyInFrenchFirst) {
     const auto found = row.environment.find(name);
     return found != row.environment.end() ? found->second : std::string();
   };
-  const PlatformProbes probes{[](const std::string& platform) { return platform == "xcb" || platform == "offscreen"; },
-                              [](const std::string& display) { return display == ":0"; }};
-  const std::string problem = PlatformProblem(row.arguments, environment, probes);
-  EXPECT_EQ(problem.substr(0, problem.find('\n')), row.first_line);
+  const PlatformProbes probes{
+      [](const std::string& platform) { return platform == "xcb" || platform == "offscreen" || platform == "wayland"; },
+      [](const std::string& display) { return display == ":0"; },
+      [](const std::string& wayland) { return wayland == "wayland-0"; }};
+  const PlatformCheck check = CheckPlatform(row.arguments, environment, probes);
+  EXPECT_EQ(check.problem.substr(0, check.problem.find('\n')), row.first_line);
+  EXPECT_EQ(check.chosen, row.chosen);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -39,7 +43,14 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"DISPLAY_unset", {"anodisation"}, {}, "Anodisation : aucun écran (DISPLAY n'est pas défini)."},
         CheckCase{"DISPLAY_99_silent", {"anodisation"}, {{"DISPLAY", ":99"}},
                   "Anodisation : l'écran DISPLAY=:99 ne répond pas."},
-        CheckCase{"wayland_left_to_choose", {"anodisation"}, {{"WAYLAND_DISPLAY", "wayland-0"}}, ""},
+        // Installed here: the "wayland" plugin; the socket "wayland-0" answers.
+        CheckCase{"wayland_answers", {"anodisation"}, {{"WAYLAND_DISPLAY", "wayland-0"}}, "", "wayland"},
+        CheckCase{"wayland_silent_x_server_answers", {"anodisation"},
+                  {{"WAYLAND_DISPLAY", "wayland-9"}, {"DISPLAY", ":0"}}, "", "xcb"},
+        CheckCase{"wayland_silent_DISPLAY_unset", {"anodisation"}, {{"WAYLAND_DISPLAY", "wayland-9"}},
+                  "Anodisation : aucun écran (Wayland « wayland-9 » ne répond pas ; DISPLAY n'est pas défini).", "xcb"},
+        CheckCase{"wayland_asked_for", {"anodisation"}, {{"WAYLAND_DISPLAY", "wayland-9"}, {"QT_QPA_PLATFORM", "wayland"}},
+                  ""},
         CheckCase{"offscreen_with_options", {"anodisation"}, {{"QT_QPA_PLATFORM", "Offscreen:configfile=x"}}, ""},
         CheckCase{"unknown_platform", {"anodisation"}, {{"QT_QPA_PLATFORM", "nosuch;xcb"}},
                   "Anodisation : plate-forme graphique « nosuch » introuvable."},

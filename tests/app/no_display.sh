@@ -12,6 +12,7 @@ rows=(
   "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM|no display (DISPLAY is not set)"
   "-u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=$unused_display|display DISPLAY=$unused_display is not answering"
   "QT_QPA_PLATFORM=nosuch|graphical platform \"nosuch\" not found"
+  "-u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=anodisation-no-such-socket|no display (Wayland \"anodisation-no-such-socket\""
 )
 for row in "${rows[@]}"; do
   environment=${row%%|*}

@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <ios>
+#include <new>
+#include <streambuf>
+
 #include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/batch_input.h"
 #include "core/decimal_mark.h"
 #include "core/float_environment.h"
 
@@ -225,7 +230,57 @@ INSTANTIATE_TEST_SUITE_P(
                  "null\n{\"surface\":null,\"current\":null,\"message\":\"trop de textes pour sphere (1 au plus) / "
                  "too many texts\"}\n", "json"},
         BatchRow{"too_many_texts", "sphere\t1\t2\t\t\t\n", 2,
-                 "\t\ttrop de textes pour sphere (1 au plus) / too many texts\n"}), testing::PrintToStringParamName());
+                 "\t\ttrop de textes pour sphere (1 au plus) / too many texts\n"},
+        // A file saved "UTF-8 with BOM"; the mark counts only at the start.
+        BatchRow{"byte_order_mark", "\xEF\xBB\xBFsphere\t2\n", 0, " 50.24 Cm\xC2\xB2 \t500 mA \t\n"},
+        BatchRow{"byte_order_mark_alone", "\xEF\xBB\xBF", 0, ""},
+        BatchRow{"byte_order_mark_on_line_2", "#\n\xEF\xBB\xBFsphere\t2\n", 2,
+                 "\n\t\tforme inconnue \xC2\xAB ?sphere \xC2\xBB / unknown shape\n"},
+        // The limit counts the line without its "\r\n".
+        BatchRow{"line_at_the_limit", "sphere\t" + std::string(kBatchLineLimit - 8, '0') + "2\r\n", 0,
+                 " 50.24 Cm\xC2\xB2 \t500 mA \t\n"},
+        BatchRow{"line_over_the_limit", "sphere\t" + std::string(kBatchLineLimit - 7, '0') + "2\nsphere\t2", 2,
+                 "\t\tligne de plus de 1048576 octets / line longer than 1048576 bytes\n 50.24 Cm\xC2\xB2 \t500 mA \t\n"},
+        BatchRow{"last_line_over_the_limit", "sphere\t2\n" + std::string(3 * kBatchLineLimit, '\t'), 2,
+                 " 50.24 Cm\xC2\xB2 \t500 mA \t\n\t\tligne de plus de 1048576 octets / line longer than 1048576 "
+                 "bytes\n"}), testing::PrintToStringParamName());
+
+// Input that fails after one line: the line's result stays written, then the
+// message, exit 2.
+class FailingInput : public std::streambuf {
+ public:
+  explicit FailingInput(bool out_of_memory) : out_of_memory_(out_of_memory) {}
+
+ protected:
+  int_type underflow() override {
+    if (!served_) {
+      served_ = true;
+      setg(line_, line_, line_ + sizeof line_ - 1);
+      return traits_type::to_int_type(*gptr());
+    }
+    if (out_of_memory_) throw std::bad_alloc();
+    throw std::ios_base::failure("read");
+  }
+
+ private:
+  bool out_of_memory_;
+  bool served_ = false;
+  char line_[10] = "sphere\t2\n";
+};
+
+TEST(CalcCommand, InputFailureEndsWithTwoAfterTheLinesWritten) {
+  for (const bool out_of_memory : {false, true}) {
+    SCOPED_TRACE(out_of_memory ? "out of memory" : "read failure");
+    FailingInput buffer(out_of_memory);
+    std::istream in(&buffer);
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCalcCommand(std::vector<std::string>{"--batch"}, in, out, err), 2);
+    EXPECT_EQ(out.str(), " 50.24 Cm\xC2\xB2 \t500 mA \t\n");
+    EXPECT_EQ(err.str(), out_of_memory ? "anodisation-calc: m\xC3\xA9moire insuffisante / out of memory\n"
+                                       : "anodisation-calc: lecture impossible sur l'entr\xC3\xA9" "e standard / cannot "
+                                         "read standard input\n");
+  }
+}
 
 }  // namespace
 }  // namespace anod

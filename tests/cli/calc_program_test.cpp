@@ -1,6 +1,7 @@
 // The installed program end to end: arguments, streams, exit codes and the
 // decimal mark read from the environment's locale.
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,7 +38,8 @@ Outcome RunProgram(const std::string& environment, const std::string& arguments,
   const std::string base = testing::TempDir() + "anodisation_calc_" + std::to_string(getpid()) + "_";
   const std::string in = base + "in", out = stdout_path.empty() ? base + "out" : stdout_path, err = base + "err";
   std::ofstream(in, std::ios::binary) << input;
-  const std::string command = "env -u LC_ALL -u LC_NUMERIC -u LANG " + environment + " '" ANOD_CALC_PROGRAM "' " +
+  const std::string command = "env -u LC_ALL -u LC_NUMERIC -u LANG LOCPATH='" ANOD_LOCALE_DIR "' " + environment +
+                              " '" ANOD_CALC_PROGRAM "' " +
                               arguments + " <'" + in + "' >'" + out + "' 2>'" + err + "'";
   const int raw = std::system(command.c_str());
   Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, stdout_path.empty() ? ReadFile(out) : "", ReadFile(err)};
@@ -113,6 +115,93 @@ TEST(Program, BatchReadsStdin) {
   EXPECT_EQ(outcome.status, 0);
   EXPECT_EQ(outcome.out,
             " 50.24 Cm\xC2\xB2 \t500 mA \t\n 125600000000000000.00 Cm\xC2\xB2 \t1,256E18 mA \t\n");
+}
+
+// Standard input that cannot be read, a line beyond the limit and endless
+// input, each through the shell: `command` has PROGRAM where the program
+// goes. A memory limit (ulimit -v) shows that nothing grows with the input.
+struct InputRow {
+  const char* name;
+  std::string command;
+  int status;
+  std::string out;
+  std::string err_mentions;
+  bool memory_limit = false;
+};
+void PrintTo(const InputRow& row, std::ostream* os) { *os << row.name; }
+
+class BatchInput : public testing::TestWithParam<InputRow> {};
+
+TEST_P(BatchInput, FailsCleanly) {
+  const InputRow& row = GetParam();
+#ifdef ANOD_SANITIZED
+  // The address sanitizer reserves terabytes of address space at start-up.
+  if (row.memory_limit) GTEST_SKIP() << "ulimit -v and the address sanitizer exclude each other";
+#endif
+  std::string command = row.command;
+  command.replace(command.find("PROGRAM"), 7, "'" ANOD_CALC_PROGRAM "'");
+  const std::string base = testing::TempDir() + "anodisation_calc_input_" + std::to_string(getpid()) + "_";
+  const int raw = std::system(("(" + command + ") >'" + base + "out' 2>'" + base + "err'").c_str());
+  const Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(base + "out"), ReadFile(base + "err")};
+  std::remove((base + "out").c_str());
+  std::remove((base + "err").c_str());
+  EXPECT_EQ(outcome.status, row.status) << outcome.err;
+  EXPECT_EQ(outcome.out, row.out);
+  EXPECT_NE(outcome.err.find(row.err_mentions), std::string::npos) << outcome.err;
+}
+
+const std::string kSphere2 = " 50.24 Cm\xC2\xB2 \t500 mA \t\n";
+const std::string kSphere1 = " 12.56 Cm\xC2\xB2 \t130 mA \t\n";
+const std::string kTooLong = "\t\tligne de plus de 1048576 octets / line longer than 1048576 bytes\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Robustness, BatchInput,
+    testing::Values(
+        InputRow{"folder", "PROGRAM --batch < /", 2, "", "cannot read standard input"},
+        InputRow{"closed", "PROGRAM --batch <&-", 2, "", "cannot read standard input"},
+        // 100 MB in one line, kept whole, needs more than the limit allows.
+        InputRow{"long_line_under_a_memory_limit",
+                 "{ printf 'sphere\\t2\\n'; head -c 100000000 /dev/zero | tr '\\0' 1; printf '\\nsphere\\t1\\n'; } | "
+                 "(ulimit -v 100000; PROGRAM --batch)",
+                 2, kSphere2 + kTooLong + kSphere1, "line 2: ligne de plus de", true},
+        // Still running after 3 s in 100 MB: /dev/zero is one endless line.
+        InputRow{"dev_zero_endless", "ulimit -v 100000; timeout 3 PROGRAM --batch < /dev/zero", 124, "", "", true}),
+    testing::PrintToStringParamName());
+
+// A program that writes one line and waits for the answer gets it before
+// it sends the next (or closes its end).
+TEST(Program, AnswersEachLineOfACoProcess) {
+  int to_program[2], from_program[2];
+  ASSERT_EQ(pipe(to_program), 0);
+  ASSERT_EQ(pipe(from_program), 0);
+  const pid_t child = fork();
+  ASSERT_NE(child, -1);
+  if (child == 0) {
+    dup2(to_program[0], 0);
+    dup2(from_program[1], 1);
+    for (const int fd : {to_program[0], to_program[1], from_program[0], from_program[1]}) close(fd);
+    execl(ANOD_CALC_PROGRAM, ANOD_CALC_PROGRAM, "--batch", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(to_program[0]);
+  close(from_program[1]);
+  for (const std::string& expected : {kSphere2, kSphere1}) {
+    const std::string line = expected == kSphere2 ? "sphere\t2\n" : "sphere\t1\n";
+    ASSERT_EQ(write(to_program[1], line.data(), line.size()), static_cast<ssize_t>(line.size()));
+    std::string answer;
+    char byte = 0;
+    pollfd readable{from_program[0], POLLIN, 0};
+    while (answer.find('\n') == std::string::npos && poll(&readable, 1, 10000) == 1 &&
+           read(from_program[0], &byte, 1) == 1) {
+      answer += byte;
+    }
+    EXPECT_EQ(answer, expected);
+  }
+  close(to_program[1]);
+  int raw = 0;
+  waitpid(child, &raw, 0);
+  close(from_program[0]);
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
 }
 
 }  // namespace

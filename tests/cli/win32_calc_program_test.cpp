@@ -132,7 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::PrintToStringParamName());
 
 TEST(Program, BatchReadsStdinBytes) {
-  const Outcome outcome = RunProgram(L"--batch", "sphere\t2\r\nsphere\t1e400\n");
+  // A leading UTF-8 byte-order mark is skipped.
+  const Outcome outcome = RunProgram(L"--batch", "\xEF\xBB\xBFsphere\t2\r\nsphere\t1e400\n");
   // The second line's calculation fails: exit code 1.
   EXPECT_EQ(outcome.status, 1u);
   EXPECT_EQ(outcome.out,

@@ -142,9 +142,14 @@ INSTANTIATE_TEST_SUITE_P(
                       "Valeur incorrecte pour \xAB Rayon \xBB (CYLINDRE) : \xAB 1,5,3 \xBB"},
         CalculatorRow{"sphere_2_comma_e4932", kSph, Fields("2,e4932"), kOldSurface, kOldCurrent,
                       Failure::kInvalidInput, "Valeur incorrecte pour \xAB Rayon \xBB (SPHERE) : \xAB 2,e4932 \xBB"},
+        // No advice to type a text that is refused in turn: negative, or
+        // beyond the double range.
         CalculatorRow{"sphere_minus_comma_5e1", kSph, Fields("-,5e1"), kOldSurface, kOldCurrent,
-                      Failure::kInvalidInput,
-                      "Valeur incorrecte pour \xAB Rayon \xBB (SPHERE) : \xAB -,5e1 \xBB \x97 le s\xE9parateur d\xE9" "cimal est le point : \xAB -.5e1 \xBB"},
+                      Failure::kInvalidInput, "Valeur incorrecte pour \xAB Rayon \xBB (SPHERE) : \xAB -,5e1 \xBB"},
+        CalculatorRow{"cylinder_minus_1_comma_5_1", kCyl, Fields("-1,5", "1"), kOldSurface, kOldCurrent,
+                      Failure::kInvalidInput, "Valeur incorrecte pour \xAB Rayon \xBB (CYLINDRE) : \xAB -1,5 \xBB"},
+        CalculatorRow{"sphere_1_comma_e400", kSph, Fields("1,e400"), kOldSurface, kOldCurrent,
+                      Failure::kInvalidInput, "Valeur incorrecte pour \xAB Rayon \xBB (SPHERE) : \xAB 1,e400 \xBB"},
         CalculatorRow{"cylinder_3_x", kCyl, Fields("3", "x"), kOldSurface, kOldCurrent, Failure::kInvalidInput,
                       "Valeur incorrecte pour \xAB Hauteur \xBB (CYLINDRE) : \xAB x \xBB"},
         CalculatorRow{"cylinder_minus_1_x", kCyl, Fields("-1", "x"), kOldSurface, kOldCurrent,
