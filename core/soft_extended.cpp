@@ -96,7 +96,7 @@ Packed Round(bool negative, int exp, std::uint64_t sig) {
 // encodings, then NaNs, then the denormal flag. Returns true with `result`
 // set when the operation ends here.
 bool Screen(SoftExtended a, const Unpacked& ua, SoftExtended b, const Unpacked& ub, std::uint16_t& flags,
-            SoftExtended& result) {
+            SoftExtended& result, bool divide = false) {
   if (ua.kind == Kind::kUnsupported || ub.kind == Kind::kUnsupported) {
     result = Raise(kInvalid, kIndefinite);
     return true;
@@ -105,6 +105,8 @@ bool Screen(SoftExtended a, const Unpacked& ua, SoftExtended b, const Unpacked& 
     result = PropagateNaN(a, ua, b, ub, 0);
     return true;
   }
+  // A division by zero is found before a denormal dividend counts.
+  if (divide && ub.kind == Kind::kZero && ua.kind == Kind::kFinite) return false;
   if (ua.denormal || ub.denormal) flags |= kDenormal;
   return false;
 }
@@ -170,7 +172,7 @@ SoftExtended operator/(SoftExtended a, SoftExtended b) {
   const Unpacked ua = Unpack(a), ub = Unpack(b);
   std::uint16_t flags = 0;
   SoftExtended result;
-  if (Screen(a, ua, b, ub, flags, result)) return result;
+  if (Screen(a, ua, b, ub, flags, result, true)) return result;
   const bool negative = ua.negative != ub.negative;
   if (ua.kind == Kind::kInfinity) {
     if (ub.kind == Kind::kInfinity) return Raise(flags | kInvalid, kIndefinite);
@@ -255,7 +257,8 @@ SoftExtended::operator double() const {
     case Kind::kZero: return bits(sign);
     case Kind::kFinite: break;
   }
-  if (u.denormal) soft_float.status |= kDenormal;
+  // A denormal source raises nothing of its own: the store does not count
+  // it as a denormal operand.
   const Packed p = RoundPack(u.negative, u.exp, static_cast<u128>(u.sig) << 64, 53, RoundingField(), true);
   soft_float.status |= p.flags;
   return bits(p.significand);
@@ -316,7 +319,7 @@ std::int64_t ToInt64(SoftExtended x) {
     soft_float.status |= kInvalid;
     return kIntegerIndefinite;
   }
-  std::uint16_t flags = u.denormal ? kDenormal : 0;
+  std::uint16_t flags = 0;  // a denormal source is no denormal operand here
   u128 whole = u.sig;
   if (u.exp < 63) {
     const u128 bits = ShiftRightJam(static_cast<u128>(u.sig) << 2, 63 - u.exp);
@@ -325,7 +328,8 @@ std::int64_t ToInt64(SoftExtended x) {
   }
   const u128 limit = (static_cast<u128>(1) << 63) - (u.negative ? 0 : 1);
   if (whole > limit) {
-    soft_float.status |= flags | kInvalid;
+    // Out of range after rounding: invalid alone, not inexact.
+    soft_float.status |= kInvalid;
     return kIntegerIndefinite;
   }
   soft_float.status |= flags;
