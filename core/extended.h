@@ -73,6 +73,23 @@ inline void ClearFloatStatus() { soft_float.status = 0; }
 
 inline constexpr Extended kExtendedInfinity = std::numeric_limits<Extended>::infinity();
 
+// significand × 2^exponent, exactly, for a significand with its top bit set
+// and a result in the normal range: constants written the same way whatever
+// long double is.
+//   ExtendedFromParts(0xA000000000000000, -60) -> 10
+constexpr Extended ExtendedFromParts(std::uint64_t significand, int exponent) {
+#if ANOD_X87_EXTENDED
+  Extended x = static_cast<Extended>(significand);
+  for (; exponent >= 64; exponent -= 64) x *= 0x1p64L;
+  for (; exponent <= -64; exponent += 64) x *= 0x1p-64L;
+  for (; exponent > 0; --exponent) x *= 2;
+  for (; exponent < 0; ++exponent) x *= 0.5L;
+  return x;
+#else
+  return Extended::FromBits(static_cast<std::uint16_t>(16383 + 63 + exponent), significand);
+#endif
+}
+
 // Fails when an unmasked event has happened since the section began.
 inline void CheckFloatStatus() {
   const std::uint16_t status = ReadFloatStatus();
