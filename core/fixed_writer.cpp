@@ -1,7 +1,6 @@
 #include "core/fixed_writer.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "core/digit_expansion.h"
 #include "core/float_environment.h"
@@ -70,11 +69,11 @@ std::string FormatFixed(Extended x, int width, int decimals) {
   EnterFloatingPointSection();
   width = std::min(width, kMaxWidth);
   decimals = std::min(decimals, kMaxDecimals);
-  if (std::isnan(x)) return PadLeft("Nan", width);
-  if (std::isinf(x)) return PadLeft(x > 0 ? "+Inf" : "-Inf", width);
+  if (IsNan(x)) return PadLeft("Nan", width);
+  if (IsInfinity(x)) return PadLeft(x > 0 ? "+Inf" : "-Inf", width);
 
-  const bool negative = std::signbit(x);
-  Extended y = std::fabs(x);
+  const bool negative = SignBit(x);
+  Extended y = Magnitude(x);
   int exponent = 0;
   if (decimals < 0) {
     if (y != 0) ScaleTowardsOne(y, exponent);

@@ -16,13 +16,20 @@ std::uint16_t word_in_force = kInitialControlWord;
 // force, every exception masked (failures come from status tests).
 std::uint16_t HardwareWord(std::uint16_t word) { return word | kFloatEventMask; }
 
+#if ANOD_X87_EXTENDED
 std::uint16_t ReadHardwareWord() {
   std::uint16_t word;
   asm volatile("fnstcw %0" : "=m"(word));
   return word;
 }
-
 void WriteHardwareWord(std::uint16_t word) { asm volatile("fldcw %0" : : "m"(word)); }
+void ResetHardware() { asm volatile("fninit"); }
+#else
+// The software type's word and flags stand for the unit's.
+std::uint16_t ReadHardwareWord() { return soft_float.control; }
+void WriteHardwareWord(std::uint16_t word) { soft_float.control = word; }
+void ResetHardware() { soft_float = SoftFloatState{}; }
+#endif
 
 }  // namespace
 
@@ -37,7 +44,7 @@ void LoadControlWord(std::uint16_t word) {
 }
 
 void ResetFloatingPointUnit() {
-  asm volatile("fninit");
+  ResetHardware();
   LoadControlWord(default_word);
 }
 
@@ -49,7 +56,7 @@ void EnterFloatingPointSection() {
   const std::uint16_t wanted = HardwareWord(word_in_force);
   // Bits 6, 7 and 13 to 15 are reserved; compare the meaningful ones.
   if ((ReadHardwareWord() & 0x1F3F) != (wanted & 0x1F3F)) WriteHardwareWord(wanted);
-  asm volatile("fnclex");
+  ClearFloatStatus();
 }
 
 }  // namespace anod

@@ -7,7 +7,8 @@
 // inexact results (silent); precision control is 64-bit significand and
 // rounding is to nearest, ties to even.
 //
-// The hardware itself always runs with every exception masked: failures are
+// The hardware (the x87 unit, or the software type's word and flags where
+// that stands in for it) always runs with every exception masked: failures are
 // found by testing the status flags after each arithmetic step (see
 // core/extended.h), never by traps, so no signal handler is involved. The
 // precision and rounding fields of the word in force are loaded into the

@@ -1,6 +1,5 @@
 #include "core/general_writer.h"
 
-#include <cmath>
 
 #include "core/decimal_mark.h"
 #include "core/digit_expansion.h"
@@ -36,13 +35,13 @@ std::uint64_t EighteenDigitsOf(Extended magnitude, int& exponent) {
 
 std::string FormatGeneral(Extended x) {
   EnterFloatingPointSection();
-  if (std::isnan(x)) return "NAN";
-  if (std::isinf(x)) return x > 0 ? "INF" : "-INF";
+  if (IsNan(x)) return "NAN";
+  if (IsInfinity(x)) return x > 0 ? "INF" : "-INF";
   if (IsZeroOrSubnormal(x)) return "0";
 
   int exponent = 0;
   std::string digits(18, '0');
-  WriteEighteenDigits(EighteenDigitsOf(std::fabs(x), exponent), digits.data());
+  WriteEighteenDigits(EighteenDigitsOf(Magnitude(x), exponent), digits.data());
   if (RoundDigits(digits, kPrecision)) {
     digits.assign(1, '1');
     ++exponent;
@@ -53,7 +52,7 @@ std::string FormatGeneral(Extended x) {
 
   const char mark = LocaleDecimalMark();
   std::string text;
-  if (std::signbit(x)) text += '-';
+  if (SignBit(x)) text += '-';
   if (exponent > kPrecision || exponent < -3) {
     text += digits[0];
     if (digits.size() > 1) {

@@ -2,13 +2,14 @@
 #   cmake -DPROGRAM=path -DNAME=anodisation-calc -DSUMMARY="one line"
 #         -DSEE_ALSO=anodisation -DVERSION=1.0.0 -DGZIP=path
 #         -DOUTPUT=path/anodisation-calc.1.gz [-DCOMMANDS=plan]
-#         -P man_page.cmake
+#         [-DRUNNER=qemu-aarch64-static] -P man_page.cmake
+# RUNNER is the emulator a cross-built program runs under, if any.
 # The help is shown as it is, in a no-fill block: it is already laid out
 # for a terminal, in French and English. Backslashes, hyphens and lines that
 # start with a control character are escaped for roff. Each of COMMANDS
 # ("anodisation-calc plan --help") adds a section of its own help.
 function(help_text out)
-  execute_process(COMMAND ${PROGRAM} ${ARGN} --help
+  execute_process(COMMAND ${RUNNER} ${PROGRAM} ${ARGN} --help
     OUTPUT_VARIABLE help RESULT_VARIABLE status ERROR_VARIABLE error)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "while writing the manual page of ${NAME}: ${PROGRAM} ${ARGN} --help failed (${status}): ${error}")

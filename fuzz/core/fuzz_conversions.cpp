@@ -37,16 +37,16 @@ std::string_view Unfilled(const std::string& text, std::size_t unfilled_size, in
 
 void CheckFixed(anod::Extended x, int width, int decimals) {
   const std::string text = anod::FormatFixed(x, width, decimals);
-  if (std::isinf(x)) {
+  if (anod::IsInfinity(x)) {
     Check(Unfilled(text, 4, width) == (x > 0 ? "+Inf" : "-Inf"));
     return;
   }
-  if (decimals < 0 || std::fabs(x) >= 0x1p120L) {
+  if (decimals < 0 || anod::Magnitude(x) >= 0x1p120L) {
     // Sign character, s digits with a point after the first, "E", a sign and
     // four exponent digits.
     const std::size_t s = static_cast<std::size_t>(std::clamp(width - 8, 2, 18));
     const std::string_view t = Unfilled(text, s + 8, width);
-    Check(t[0] == (std::signbit(x) ? '-' : ' '));
+    Check(t[0] == (anod::SignBit(x) ? '-' : ' '));
     Check(IsDigit(t[1]) && t[2] == '.');
     for (std::size_t i = 3; i < s + 2; ++i) Check(IsDigit(t[i]));
     Check(t[s + 2] == 'E' && (t[s + 3] == '+' || t[s + 3] == '-'));
@@ -61,7 +61,7 @@ void CheckFixed(anod::Extended x, int width, int decimals) {
   const std::size_t decimals_shown = static_cast<std::size_t>(std::min(decimals, 216));
   std::size_t i = 0;
   if (!t.empty() && t[0] == '-') ++i;
-  Check(std::signbit(x) == (i == 1));
+  Check(anod::SignBit(x) == (i == 1));
   std::size_t integer_digits = 0;
   for (; i < t.size() && IsDigit(t[i]); ++i) ++integer_digits;
   Check(integer_digits >= 1 && integer_digits <= 37);
@@ -77,7 +77,7 @@ void CheckFixed(anod::Extended x, int width, int decimals) {
 void CheckGeneral(anod::Extended x) {
   const std::string text = anod::FormatGeneral(x);
   Check(!text.empty());
-  if (std::isinf(x)) {
+  if (anod::IsInfinity(x)) {
     Check(text == (x > 0 ? "INF" : "-INF"));
     return;
   }
@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view first_field = text.substr(0, text.find('\t'));
   try {
     const anod::DecimalReading reading = anod::ReadDecimal(first_field);
-    Check(!std::isnan(reading.value));
+    Check(!anod::IsNan(reading.value));
     Check(reading.position >= 0 && static_cast<std::size_t>(reading.position) <= first_field.size() + 1);
     if (first_field.empty()) Check(reading.position == 1);
     const int width = (settings & 0x0F) * 3;           // 0 to 45

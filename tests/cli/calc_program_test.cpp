@@ -38,8 +38,9 @@ Outcome RunProgram(const std::string& environment, const std::string& arguments,
   const std::string base = testing::TempDir() + "anodisation_calc_" + std::to_string(getpid()) + "_";
   const std::string in = base + "in", out = stdout_path.empty() ? base + "out" : stdout_path, err = base + "err";
   std::ofstream(in, std::ios::binary) << input;
+  // ANOD_CALC_RUNNER: the emulator of a cross build ("qemu-aarch64-static"), else empty.
   const std::string command = "env -u LC_ALL -u LC_NUMERIC -u LANG LOCPATH='" ANOD_LOCALE_DIR "' " + environment +
-                              " '" ANOD_CALC_PROGRAM "' " +
+                              " " ANOD_CALC_RUNNER " '" ANOD_CALC_PROGRAM "' " +
                               arguments + " <'" + in + "' >'" + out + "' 2>'" + err + "'";
   const int raw = std::system(command.c_str());
   Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, stdout_path.empty() ? ReadFile(out) : "", ReadFile(err)};

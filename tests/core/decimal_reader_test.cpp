@@ -27,7 +27,7 @@ TEST_P(ReaderTable, GivesValueAndPosition) {
   const ReaderRow& row = GetParam();
   const DecimalReading reading = ReadDecimal(row.text);
   EXPECT_EQ(reading.value, row.value);
-  EXPECT_EQ(std::signbit(reading.value), std::signbit(row.value)) << "sign of " << row.text;
+  EXPECT_EQ(SignBit(reading.value), SignBit(row.value)) << "sign of " << row.text;
   EXPECT_EQ(reading.position, row.position);
 }
 

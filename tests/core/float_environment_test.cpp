@@ -11,13 +11,18 @@ namespace {
 
 using test::Opaque;
 
+// The word the arithmetic runs with: the x87 unit's, or the software type's.
+#if ANOD_X87_EXTENDED
 std::uint16_t HardwareControlWord() {
   std::uint16_t word;
   asm volatile("fnstcw %0" : "=m"(word));
   return word;
 }
-
 void SetHardwareControlWord(std::uint16_t word) { asm volatile("fldcw %0" : : "m"(word)); }
+#else
+std::uint16_t HardwareControlWord() { return soft_float.control; }
+void SetHardwareControlWord(std::uint16_t word) { soft_float.control = word; }
+#endif
 
 class FloatEnvironment : public testing::Test {
  protected:

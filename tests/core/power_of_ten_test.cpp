@@ -59,7 +59,7 @@ TEST_P(ScaleTable, Scales) {
   const ScaleRow& row = GetParam();
   const Extended result = ScaleByPowerOfTen(row.x, row.n);
   EXPECT_EQ(result, row.expected);
-  EXPECT_EQ(std::signbit(result), std::signbit(row.expected));
+  EXPECT_EQ(SignBit(result), SignBit(row.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
