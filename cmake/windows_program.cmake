@@ -30,18 +30,32 @@ add_custom_target(anod_program_icon DEPENDS ${ANOD_PROGRAM_ICON})
 set(ANOD_VERSION_COMMAS "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0")
 set(ANOD_VERSION_QUAD "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0")
 
-function(anod_windows_program target description)
+# The manifest alone: the programs, and the test programs that drive their
+# windows, so that those get the same controls (common controls 6) and the
+# same DPI as the program.
+function(anod_windows_manifest target description)
   set(ANOD_PROGRAM_NAME ${target})
   set(ANOD_PROGRAM_FILE ${target}.exe)
   set(ANOD_PROGRAM_DESCRIPTION "${description}")
   set(ANOD_PROGRAM_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest)
-  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_manifest.rc)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/windows/program.manifest.in ${ANOD_PROGRAM_MANIFEST} @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/windows/manifest.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${ANOD_PROGRAM_MANIFEST})
+endfunction()
+
+function(anod_windows_program target description)
+  anod_windows_manifest(${target} "${description}")
+  set(ANOD_PROGRAM_NAME ${target})
+  set(ANOD_PROGRAM_FILE ${target}.exe)
+  set(ANOD_PROGRAM_DESCRIPTION "${description}")
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/windows/program.rc.in ${rc} @ONLY)
   target_sources(${target} PRIVATE ${rc})
   set_source_files_properties(${rc} PROPERTIES
     COMPILE_OPTIONS "-c65001"
-    OBJECT_DEPENDS "${ANOD_PROGRAM_MANIFEST};${ANOD_PROGRAM_ICON}")
+    OBJECT_DEPENDS ${ANOD_PROGRAM_ICON})
   add_dependencies(${target} anod_program_icon)
   if(BUILD_TESTING)
     add_test(NAME ${target}_resources
