@@ -182,6 +182,13 @@ void TWin32Form::Focus(const FormControl* control, bool by_tab) {
 }
 
 bool TWin32Form::PreTranslate(const MSG& message) {
+  // The wheel goes to the focused control; an edit box (Wine's among them)
+  // may keep it instead of passing it up, so the window takes it first.
+  if ((message.message == WM_MOUSEWHEEL || message.message == WM_MOUSEHWHEEL) && window_ != nullptr &&
+      (message.hwnd == window_ || IsChild(window_, message.hwnd))) {
+    Wheel(message.message == WM_MOUSEHWHEEL ? SB_HORZ : SB_VERT, GET_WHEEL_DELTA_WPARAM(message.wParam));
+    return true;
+  }
   if (message.message != WM_KEYDOWN || window_ == nullptr || model_ == nullptr) return false;
   const HWND focus = GetFocus();
   const FormControl* focused = ControlOf(focus);
@@ -361,8 +368,8 @@ LRESULT TWin32Form::Message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_VSCROLL:
       Scroll(SB_VERT, wparam);
       return 0;
-    // Sent to the focused control and passed up to its parent; the window
-    // scrolls wherever the pointer is.
+    // Sent to the window itself, or passed up by a child (the loop's
+    // PreTranslate takes those the children are sent).
     case WM_MOUSEWHEEL:
       Wheel(SB_VERT, GET_WHEEL_DELTA_WPARAM(wparam));
       return 0;
