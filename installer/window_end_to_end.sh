@@ -6,9 +6,8 @@
 # from its installed path, typed into and clicked with xdotool, the screen
 # checked for the lime, black and red where they belong, the box titled
 # "anodisation" for "1e400" staying above the window when its title bar is
-# clicked, then answered, closed with Alt+F4; the program again at 120 and
-# 144 dpi, fitting the 1280 x 1024 screen and scrolled by the wheel and Page
-# Down to its last control; silent uninstall, everything gone.
+# clicked, then answered, closed with Alt+F4; silent uninstall, everything
+# gone.
 #   window_end_to_end.sh SETUP.exe WINE_LOADER PREFIX_BASE WORK_FOLDER
 set -euo pipefail
 setup=$1 loader=$2 work=$4
@@ -185,68 +184,6 @@ timeout 20 tail --pid="$pid" -f /dev/null || fail "the program did not end"
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "exit code $status"
 settle_wine
-
-# At 120 and 144 dpi (Wine reads the user's LogPixels as a program starts):
-# the window font follows the screen's DPI and the layout the font's "0",
-# while the window keeps its 1081 x 963 and so fits the screen. Page Down
-# (from btn1: an edit box keeps the page keys) and the wheel tilted right
-# bring the last control, the fixing text Label9, whole into the client
-# area's bottom right corner, where the scroll bars begin.
-silver_box() {  # silver_box shot: x0 y0 x1 y1 of Label9's silver, bottom right of the window
-  convert "$work/$1.png" -crop "${w}x${h}+${x}+${y}" +repage txt:- | awk -F'[,: ]+' '
-    /#C0C0C0/ { silver[$1 "," $2] = 1; if ($1 + $2 > best) { best = $1 + $2; bx = $1; by = $2 } }
-    END {
-      x0 = bx; while (silver[(x0 - 1) "," by]) x0--
-      y0 = by; while (silver[bx "," (y0 - 1)]) y0--
-      print x0 + '"$x"', y0 + '"$y"', bx + '"$x"', by + '"$y"'
-    }'
-}
-for dpi in 120 144; do
-  step "at $dpi dpi: fits the 1280 x 1024 screen, scrolls to its last control"
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
-  settle_wine
-  wine 'C:\Program Files\Anodisation\anodisation.exe' &
-  pid=$!
-  wid=$(timeout 60 xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n 1) \
-    || fail "no window titled \"$caption\" at $dpi dpi"
-  xdotool windowactivate --sync "$wid" || true
-  settle "dpi${dpi}_start"
-  read -r fx fy fw fh < <(xwininfo -frame -id "$wid" | awk '/Absolute upper-left X/ {x=$4}
-    /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
-  echo "window ${fw} x ${fh} at ($fx, $fy), frame included"
-  [ "$fx" -ge 0 ] && [ "$fy" -ge 0 ] && [ $((fx + fw)) -le 1280 ] && [ $((fy + fh)) -le 1024 ] ||
-    fail "at $dpi dpi the window leaves the 1280 x 1024 screen"
-  read -r x y w h < <(xwininfo -id "$wid" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
-    /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
-  read -r sky_first sky_last < <(convert "$work/dpi${dpi}_start.png" -crop "${w}x1+${x}+$((y + 20))" +repage txt:- \
-    | awk -F'[,: ]+' '/#A6CAF0/ {if (first == "") first = $1; last = $1} END {print first, last}')
-  [ -n "${sky_first:-}" ] || fail "no sky-blue heading bar at $dpi dpi"
-  width=$((sky_last - sky_first + 1 + 12))
-  read -r -a LABEL9 < <(scale 816 784 241 137)
-  echo "heading bar from $((x + sky_first)): the layout is at $width/1041; Label9 ${LABEL9[2]} x ${LABEL9[3]}"
-  xdotool key Tab
-  for _ in 1 2 3 4 5 6; do xdotool key Next; done
-  xdotool mousemove --sync $((x + w / 2)) $((y + h / 2))
-  for _ in $(seq 1 12); do xdotool click 7; done
-  xdotool mousemove --sync 1 1
-  settle "dpi${dpi}_end"
-  read -r x0 y0 x1 y1 < <(silver_box "dpi${dpi}_end")
-  echo "Label9 shown from ($x0, $y0) to ($x1, $y1)"
-  [ $((x1 - x0 + 1)) -eq "${LABEL9[2]}" ] && [ $((y1 - y0 + 1)) -eq "${LABEL9[3]}" ] ||
-    fail "at $dpi dpi Label9 shows $((x1 - x0 + 1)) x $((y1 - y0 + 1)), not whole"
-  # The scroll bars start right of it and below it: the scrolling reached
-  # the controls' extent, nothing is left beyond.
-  for at in "$((x1 + 1)) $y1" "$x1 $((y1 + 1))"; do
-    read -r px py <<<"$at"
-    colour=$(convert "$work/dpi${dpi}_end.png" -crop "1x1+$px+$py" +repage txt:- | awk 'NR == 2 {print $3}')
-    [ "$colour" != "#000080" ] || fail "at $dpi dpi navy beyond Label9 at ($px, $py): not scrolled to the end"
-  done
-  xdotool windowactivate --sync "$wid" || true
-  xdotool key --clearmodifiers alt+F4
-  timeout 20 tail --pid="$pid" -f /dev/null || fail "the program did not end at $dpi dpi"
-  wait "$pid" || fail "exit code $? at $dpi dpi"
-  settle_wine
-done
 
 step "uninstall silently"
 wine 'C:\Program Files\Anodisation\uninstall.exe' /S
