@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The installer under Wine, in a Wine prefix of its own (a fresh "machine"):
-# silent install, the files and the Add/Remove Programs entry present, the
-# installed calculator run from its installed path, silent uninstall, all of
-# it gone. NSIS's uninstaller hands over to a copy of itself and returns at
-# once, so every check waits for Wine to finish first (wineserver -w).
-#   installer_test.sh SETUP.exe WINE_LOADER PREFIX_BASE
+# silent install, the files and the Add/Remove Programs entry present (with
+# its publisher, icon, version and size), the installed calculator run from
+# its installed path, silent uninstall, all of it gone. NSIS's uninstaller
+# hands over to a copy of itself and returns at once, so every check waits
+# for Wine to finish first (wineserver -w).
+#   installer_test.sh SETUP.exe WINE_LOADER PREFIX_BASE VERSION
 set -euo pipefail
-setup=$1 loader=$2
+setup=$1 loader=$2 version=$4
 export WINEPREFIX=$3-installer WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 wineserver="$(dirname "$loader")/wineserver"
 [ -x "$wineserver" ] || wineserver=wineserver
@@ -26,8 +27,16 @@ settle
 for file in anodisation-calc.exe uninstall.exe; do
   [ -f "$folder/$file" ] || fail "$file not installed in $folder"
 done
-wine reg query "$key" /v UninstallString 2>/dev/null | grep -q 'uninstall.exe' ||
-  fail "no UninstallString under $key"
+# Lines such as "    DisplayVersion    REG_SZ    1.0.0"; reg prints in the
+# console's code page, so "é" is matched by any character.
+entry=$(wine reg query "$key" 2>/dev/null | tr -d '\r')
+for want in 'UninstallString +REG_SZ +"C:\\Program Files\\Anodisation\\uninstall.exe"$' \
+            "DisplayVersion +REG_SZ +${version//./\\.}\$" \
+            "Publisher +REG_SZ +Les d.{1,2}veloppeurs d'Anodisation\$" \
+            'DisplayIcon +REG_SZ +C:\\Program Files\\Anodisation\\anodisation(-calc)?\.exe$' \
+            'EstimatedSize +REG_DWORD +0x[0-9a-f]{3,}$'; do
+  LC_ALL=C grep -qE -- "$want" <<<"$entry" || fail "no line matching $want under $key: $entry"
+done
 
 got=$(wine 'C:\Program Files\Anodisation\anodisation-calc.exe' cylindre 3 10)
 want=$(printf ' 244.92 Cm\xC2\xB2 \n2450 mA ')

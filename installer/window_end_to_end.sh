@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # The installed window program end to end, under Wine on the virtual
-# desktop (DISPLAY set, a window manager running): silent install into a
-# prefix of its own, the program started from its installed path, typed into
-# and clicked with xdotool, the screen checked for the lime, black and red
-# where they belong, the box titled "anodisation" for "1e400" answered,
-# closed with Alt+F4, silent uninstall, everything gone.
+# desktop (DISPLAY set, a window manager running): the installer's pages
+# gone through by keyboard into a prefix of its own (the question on
+# Escape, "Lancer Anodisation" starting the program), the program started
+# from its installed path, typed into and clicked with xdotool, the screen
+# checked for the lime, black and red where they belong, the box titled
+# "anodisation" for "1e400" staying above the window when its title bar is
+# clicked, then answered, closed with Alt+F4; silent uninstall, everything
+# gone.
 #   window_end_to_end.sh SETUP.exe WINE_LOADER PREFIX_BASE WORK_FOLDER
 set -euo pipefail
 setup=$1 loader=$2 work=$4
@@ -22,15 +25,58 @@ folder="$WINEPREFIX/drive_c/Program Files/Anodisation"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Anodisation.lnk"
 caption="Calculs de surfaces pour anodisation de l'aluminium"
 
-step "install $(basename "$setup") silently"
+# The windows whose title starts with TITLE, one id a line.
+windows_named() { xdotool search --onlyvisible --name "^$1" 2>/dev/null || true; }
+wait_for_count() {  # wait_for_count TITLE N: until N windows are titled so
+  for _ in $(seq 1 100); do
+    [ "$(windows_named "$1" | wc -l)" -eq "$2" ] && return 0
+    sleep 0.1
+  done
+  fail "not $2 window(s) titled \"$1\" but $(windows_named "$1" | wc -l)"
+}
+
+step "install $(basename "$setup") page by page"
 wine wineboot --init >/dev/null 2>&1
 settle_wine
-wine "$setup" /S
-settle_wine
+setup_title="Installation d'Anodisation"
+wine "$setup" &
+setup_pid=$!
+installer=$(timeout 60 xdotool search --sync --onlyvisible --name "^$setup_title" | head -n 1) \
+  || fail "no installer window titled \"$setup_title\""
+xdotool windowactivate --sync "$installer" || true
+settle setup_welcome
+xdotool key Return
+settle setup_licence
+# Escape asks before quitting: a second window of the same title, "No"
+# goes back to the page.
+xdotool key Escape
+wait_for_count "$setup_title" 2
+settle setup_question
+xdotool key n
+wait_for_count "$setup_title" 1
+xdotool windowactivate --sync "$installer" || true
+xdotool key Return  # "J'accepte"
+sleep 0.5
+xdotool key Return  # "Installer", into the proposed folder
+for _ in $(seq 1 300); do
+  [ -f "$folder/uninstall.exe" ] && break
+  sleep 0.1
+done
 for file in anodisation.exe anodisation-calc.exe uninstall.exe; do
   [ -f "$folder/$file" ] || fail "$file not installed in $folder"
 done
 [ -f "$shortcut" ] || fail "no Start-menu shortcut \"Anodisation\""
+sleep 1
+settle setup_finish
+# "Fermer" with "Lancer Anodisation" ticked: the program starts.
+xdotool key Return
+wait "$setup_pid" || fail "the installer ended with $?"
+launched=$(timeout 60 xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n 1) \
+  || fail "\"Lancer Anodisation\" did not start the program"
+xdotool windowactivate --sync "$launched" || true
+xdotool key --clearmodifiers alt+F4
+wait_for_count "$caption" 0
+settle_wine
 
 step "start the installed program"
 wine 'C:\Program Files\Anodisation\anodisation.exe' &
@@ -103,6 +149,22 @@ click_in "${VIVID1[@]}"
 box=$(timeout 20 xdotool search --sync --onlyvisible --name '^anodisation$' | head -n 1) \
   || fail "no message box titled \"anodisation\""
 settle box
+# A click on the main window's title bar (its frame's top, halfway across)
+# leaves the box above it: the box belongs to the main window.
+read -r frame_x frame_y frame_w < <(xwininfo -frame -id "$wid" | awk '/Absolute upper-left X/ {x=$4}
+  /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} END {print x, y, w}')
+xdotool mousemove --sync $((frame_x + frame_w / 2)) $((frame_y + (win_y - frame_y) / 2)) click 1
+sleep 0.5
+settle box_after_title_click
+# The managed windows, bottom to top, as decimal ids.
+stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr ',' '\n' |
+  while read -r id; do printf '%d\n' "$id"; done)
+above() {  # above A B: A lies above B in the window manager's stacking order
+  local a b
+  a=$(grep -nx "$1" <<<"$stacking" | cut -d: -f1) b=$(grep -nx "$2" <<<"$stacking" | cut -d: -f1)
+  [ -n "$a" ] && [ -n "$b" ] && [ "$a" -gt "$b" ]
+}
+above "$box" "$wid" || fail "the box went below the main window after a click on its title bar"
 xdotool windowactivate --sync "$box" || true
 xdotool key Return
 for _ in $(seq 1 100); do

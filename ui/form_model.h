@@ -202,6 +202,10 @@ class FormModel {
   // Edit boxes move their caret with the arrow keys; every other windowed
   // control passes them on as focus moves.
   static bool UsesArrowKeys(const FormControl& control) { return control.class_name == "TEdit"; }
+  // Up, Down, Page Up and Page Down typed in an edit box stay there (a
+  // one-line box does nothing with them); with the focus anywhere else (or
+  // nowhere) Page Up and Page Down scroll the window a page.
+  static bool KeepsScrollKeys(const FormControl* focused) { return focused != nullptr && UsesArrowKeys(*focused); }
 
   // ---- Failures after building ----
   // Without a sink a failure is dropped: a shell installs one before showing.

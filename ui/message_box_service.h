@@ -13,8 +13,9 @@
 namespace anod {
 
 // Whose box it is: the failure report's box belongs to the application (on
-// Win32, owned by its hidden window); the last-resort report's has no owner
-// and is modal for the whole task.
+// Win32, owned by the program's window active when it opens, so that it
+// stays above that window); the last-resort report's has no owner and is
+// modal for the whole task.
 enum class BoxOwner { kApplication, kNone };
 
 class MessageBoxService {

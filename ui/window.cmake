@@ -60,6 +60,7 @@ add_library(anod_window_model STATIC
   ${CMAKE_CURRENT_LIST_DIR}/description_reader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scaling.cpp
   ${CMAKE_CURRENT_LIST_DIR}/first_placement.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_scroll.cpp
   ${CMAKE_CURRENT_LIST_DIR}/control_looks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/drawn_controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/drawn_host.cpp

@@ -262,10 +262,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   return GuardHandler(watched, true, [&] {
     if (event->type() == QEvent::KeyPress) {
       const auto* key = static_cast<QKeyEvent*>(event);
-      // The keys an edit box leaves unused stop at the surface on their way up:
+      // The scroll keys an edit box keeps stop at the surface on their way up:
       // past it the scroll area would take them and scroll the whole window.
       if (watched == surface_) {
-        return IsScrollKey(key->key()) && qobject_cast<QLineEdit*>(focusWidget()) != nullptr;
+        return IsScrollKey(key->key()) && FormModel::KeepsScrollKeys(ControlOf(focusWidget()));
       }
       auto* widget = qobject_cast<QWidget*>(watched);
       if (widget != nullptr && (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0) {

@@ -25,21 +25,42 @@ void ReportWindowFailure(HWND window, std::exception_ptr thrown) {
   if (running != nullptr) running->Reporter().Report(window, std::move(thrown));
 }
 
+BOOL CALLBACK FirstShown(HWND window, LPARAM found) {
+  if (!IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+// The failure box belongs to the program's window that is active when it
+// opens (the main window), so that the desktop keeps it above that window:
+// a box of the hidden window fell behind the main window as soon as its
+// title bar was clicked, and the disabled main window then took no input at
+// all. While another program is active, the first shown window of the
+// program's own; the hidden window when none shows.
+HWND FailureBoxOwner(HWND hidden) {
+  if (const HWND active = GetActiveWindow(); active != nullptr && IsWindowVisible(active)) {
+    return GetAncestor(active, GA_ROOT);
+  }
+  HWND shown = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FirstShown, reinterpret_cast<LPARAM>(&shown));
+  return shown != nullptr ? shown : hidden;
+}
+
 }  // namespace
 
 class TApplication::Boxes final : public MessageBoxService {
  public:
-  explicit Boxes(HWND owner) : owner_(owner) {}
+  explicit Boxes(HWND hidden) : hidden_(hidden) {}
   void ShowStop(std::string_view caption, std::string_view text, BoxOwner owner) override {
     if (owner == BoxOwner::kApplication) {
-      ShowStopBox(owner_, caption, text, 0);
+      ShowStopBox(FailureBoxOwner(hidden_), caption, text, 0);
     } else {
       ShowStopBox(nullptr, caption, text, MB_TASKMODAL);
     }
   }
 
  private:
-  HWND owner_;
+  HWND hidden_;
 };
 
 class TApplication::Windows final : public WindowServices {

@@ -1,12 +1,15 @@
 // The application object on Win32: one for the whole run, created first.
 //
 // It owns the application's hidden window (zero size, titled with the
-// application title; the failure boxes belong to it and tasks posted for
-// "after the current event" arrive there), the services the shared failure
+// application title; tasks posted for "after the current event" arrive
+// there), the services the shared failure
 // report needs (the stop box, the windows' mouse capture and activation,
 // the screen) and the one FailureReporter. While it lives, every window
 // procedure's catch (platform/win32/window_guard.h) and every colored
-// button's failure go to that report.
+// button's failure go to that report. The failure boxes belong to the
+// program's window active when they open (the main window), so that they
+// stay above it; to the hidden window only when no window of the program
+// shows.
 //
 //   TApplication app(ExecutablePath());   // "C:\...\OUTIL.DE.CALCUL.EXE"
 //   app.Title()                           -> "Outil"   (ui/win32/module_title.h)

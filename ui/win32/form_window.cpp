@@ -10,6 +10,7 @@
 #include "platform/win32/window_guard.h"
 #include "ui/win32/panel_window.h"
 #include "ui/win32/windowed_children.h"
+#include "ui/window_scroll.h"
 #include "widgets/win32/button_notifications.h"
 
 namespace anod {
@@ -181,6 +182,13 @@ void TWin32Form::Focus(const FormControl* control, bool by_tab) {
 }
 
 bool TWin32Form::PreTranslate(const MSG& message) {
+  // The wheel goes to the focused control; an edit box (Wine's among them)
+  // may keep it instead of passing it up, so the window takes it first.
+  if ((message.message == WM_MOUSEWHEEL || message.message == WM_MOUSEHWHEEL) && window_ != nullptr &&
+      (message.hwnd == window_ || IsChild(window_, message.hwnd))) {
+    Wheel(message.message == WM_MOUSEHWHEEL ? SB_HORZ : SB_VERT, GET_WHEEL_DELTA_WPARAM(message.wParam));
+    return true;
+  }
   if (message.message != WM_KEYDOWN || window_ == nullptr || model_ == nullptr) return false;
   const HWND focus = GetFocus();
   const FormControl* focused = ControlOf(focus);
@@ -197,6 +205,11 @@ bool TWin32Form::PreTranslate(const MSG& message) {
     case VK_DOWN:
       if (focused == nullptr || FormModel::UsesArrowKeys(*focused)) return false;
       Focus(model_->NextInTabOrder(*focused, message.wParam == VK_RIGHT || message.wParam == VK_DOWN, can), false);
+      return true;
+    case VK_PRIOR:
+    case VK_NEXT:
+      if (FormModel::KeepsScrollKeys(focused)) return false;
+      Scroll(SB_VERT, message.wParam == VK_NEXT ? SB_PAGEDOWN : SB_PAGEUP);
       return true;
     case VK_RETURN: {
       // Colored buttons take Enter themselves; no button here is a default
@@ -253,23 +266,48 @@ void TWin32Form::UpdateScrollBars() {
             std::clamp(scroll_.y, 0, std::max(0, range.cy - static_cast<int>(client.bottom)))});
 }
 
+int TWin32Form::ScrollPage(int bar) const {
+  RECT client;
+  GetClientRect(window_, &client);
+  return bar == SB_HORZ ? static_cast<int>(client.right) : static_cast<int>(client.bottom);
+}
+
 void TWin32Form::Scroll(int bar, WPARAM request) {
-  SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
-  GetScrollInfo(window_, bar, &info);
-  int position = info.nPos;
+  const Size range = model_ != nullptr ? model_->ScrollRange() : Size{};
+  const int extent = bar == SB_HORZ ? range.cx : range.cy;
+  const int page = ScrollPage(bar);
+  int position = bar == SB_HORZ ? scroll_.x : scroll_.y;
   switch (LOWORD(request)) {
-    case SB_LINEUP: position -= 8; break;
-    case SB_LINEDOWN: position += 8; break;
-    case SB_PAGEUP: position -= static_cast<int>(info.nPage); break;
-    case SB_PAGEDOWN: position += static_cast<int>(info.nPage); break;
+    case SB_LINEUP: position = ScrollAlong(position, extent, page, ScrollMove::kLineBack); break;
+    case SB_LINEDOWN: position = ScrollAlong(position, extent, page, ScrollMove::kLineForward); break;
+    case SB_PAGEUP: position = ScrollAlong(position, extent, page, ScrollMove::kPageBack); break;
+    case SB_PAGEDOWN: position = ScrollAlong(position, extent, page, ScrollMove::kPageForward); break;
+    case SB_TOP: position = ScrollAlong(position, extent, page, ScrollMove::kStart); break;
+    case SB_BOTTOM: position = ScrollAlong(position, extent, page, ScrollMove::kEnd); break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: position = info.nTrackPos; break;
-    case SB_TOP: position = info.nMin; break;
-    case SB_BOTTOM: position = info.nMax; break;
+    case SB_THUMBPOSITION: {
+      SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+      GetScrollInfo(window_, bar, &info);
+      position = std::clamp(info.nTrackPos, 0, std::max(0, extent - page));
+      break;
+    }
     default: return;
   }
-  position = std::clamp(position, 0, std::max(0, info.nMax - static_cast<int>(info.nPage) + 1));
   ScrollTo(bar == SB_HORZ ? Point{position, scroll_.y} : Point{scroll_.x, position});
+}
+
+void TWin32Form::Wheel(int bar, int delta) {
+  if (model_ == nullptr) return;
+  UINT lines = 3;
+  SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  const int per_notch = lines == WHEEL_PAGESCROLL ? kWheelScrollsPages : static_cast<int>(lines);
+  const Size range = model_->ScrollRange();
+  if (bar == SB_HORZ) {
+    // The tilt wheel: positive to the right.
+    ScrollTo({WheelScroll(scroll_.x, range.cx, ScrollPage(SB_HORZ), -delta, per_notch), scroll_.y});
+  } else {
+    ScrollTo({scroll_.x, WheelScroll(scroll_.y, range.cy, ScrollPage(SB_VERT), delta, per_notch)});
+  }
 }
 
 void TWin32Form::ScrollTo(Point position) {
@@ -329,6 +367,14 @@ LRESULT TWin32Form::Message(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_VSCROLL:
       Scroll(SB_VERT, wparam);
+      return 0;
+    // Sent to the window itself, or passed up by a child (the loop's
+    // PreTranslate takes those the children are sent).
+    case WM_MOUSEWHEEL:
+      Wheel(SB_VERT, GET_WHEEL_DELTA_WPARAM(wparam));
+      return 0;
+    case WM_MOUSEHWHEEL:
+      Wheel(SB_HORZ, GET_WHEEL_DELTA_WPARAM(wparam));
       return 0;
     case WM_COMMAND:
       if (HIWORD(wparam) == BN_CLICKED) {

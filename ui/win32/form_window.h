@@ -8,7 +8,9 @@
 // Each child lies above those created before it. Tab and Shift+Tab move the
 // focus through the model's tab stops, the arrow keys through every
 // windowed control on a control that does not use them; Enter on a
-// standard push button clicks it. The message loop offers each message to
+// standard push button clicks it; Page Up and Page Down scroll the window
+// unless an edit box holds the focus, the wheel scrolls it wherever the
+// pointer is (ui/window_scroll.h). The message loop offers each message to
 // PreTranslate first.
 //
 //   TWin32Form form;
@@ -82,7 +84,9 @@ class TWin32Form final : public WindowedControlFactory, public CalculatorWindow 
   void Focus(const FormControl* control, bool by_tab);
   void Paint();
   void UpdateScrollBars();
+  int ScrollPage(int bar) const;
   void Scroll(int bar, WPARAM request);
+  void Wheel(int bar, int delta);
   void ScrollTo(Point position);
   HBRUSH BrushFor(TColor color);
 

@@ -5,10 +5,27 @@
 namespace anod {
 namespace {
 
+// The programs ask for common controls 6 (their manifest), whose edit boxes,
+// buttons and static texts would take the desktop's visual style; the
+// window keeps the classic look it was laid out in. SetWindowTheme is
+// looked up, as the rest of the theme library (platform/win32/uxtheme_service.h).
+void KeepClassicLook(HWND child) {
+  using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+  static const SetWindowThemeFn set_window_theme = [] {
+    const HMODULE library = LoadLibraryA("uxtheme.dll");
+    return library != nullptr ? reinterpret_cast<SetWindowThemeFn>(
+                                    reinterpret_cast<void*>(GetProcAddress(library, "SetWindowTheme")))
+                              : nullptr;
+  }();
+  if (set_window_theme != nullptr && child != nullptr) set_window_theme(child, L"", L"");
+}
+
 HWND MakeChild(HWND parent, int id, const char* window_class, DWORD style, DWORD ex_style) {
-  return CreateWindowExA(ex_style, window_class, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0,
-                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                         nullptr);
+  const HWND child =
+      CreateWindowExA(ex_style, window_class, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0,
+                      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+  KeepClassicLook(child);
+  return child;
 }
 
 }  // namespace

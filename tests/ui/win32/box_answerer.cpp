@@ -13,6 +13,7 @@ BoxAnswerer::BoxAnswerer(std::string title) : title_(std::move(title)) {
     char text[512] = {};
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the box's static text
     text_ = text;
+    owner_ = GetWindow(box, GW_OWNER);
     seen_ = true;
     PostMessageA(box, WM_COMMAND, IDOK, 0);
   });

@@ -1,7 +1,8 @@
 // The main window on Win32, built from the real description with the real
 // wiring, shown on the virtual desktop and driven with window messages: its
-// 72 controls where the model puts them, the tab order, a calculation, and
-// the failure box for "1e400" found by its title and answered.
+// 72 controls where the model puts them, the tab order, a calculation, the
+// failure box for "1e400" found by its title and answered, Ctrl+A, and the
+// page keys and the wheel scrolling a reduced window.
 #include "ui/win32/form_window.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +67,8 @@ class Win32Window : public testing::Test {
     PostMessageA(b, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
     Pump();
   }
-  void Key(WORD key, bool shift = false) {
+  // `key` typed with `modifier` (VK_SHIFT, VK_CONTROL) held down, or alone.
+  void Key(WORD key, WORD modifier = 0) {
     SetForegroundWindow(Form().Handle());
     std::vector<INPUT> input;
     auto add = [&](WORD k, bool up) {
@@ -76,10 +78,10 @@ class Win32Window : public testing::Test {
       i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
       input.push_back(i);
     };
-    if (shift) add(VK_SHIFT, false);
+    if (modifier != 0) add(modifier, false);
     add(key, false);
     add(key, true);
-    if (shift) add(VK_SHIFT, true);
+    if (modifier != 0) add(modifier, true);
     SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
     Pump();
   }
@@ -127,7 +129,7 @@ TEST_F(Win32Window, TabVisitsTheTabStopsInTabOrder) {
     visited.push_back(FocusedName());
   }
   EXPECT_EQ(visited, cycle);
-  Key(VK_TAB, true);
+  Key(VK_TAB, VK_SHIFT);
   EXPECT_EQ(FocusedName(), "VividButton4");
 }
 
@@ -148,12 +150,58 @@ TEST_F(Win32Window, OverflowShowsTheBoxUnderTheTitleAndLeavesTheLabels) {
   answerer.Join();
   EXPECT_TRUE(answerer.Seen()) << "no box titled \"Outil\"";
   EXPECT_EQ(answerer.Text(), "D\xE9" "bordement en virgule flottante.");
+  EXPECT_EQ(answerer.Owner(), Form().Handle()) << "the box belongs to the main window, so stays above it";
   EXPECT_EQ(Form().Model().LabelCaption("lbl4"), before);
   EXPECT_EQ(Form().Model().LabelCaption("Label19"), "0 mA");
   // The window goes on working.
   Type("Edit1", "3");
   Click("VividButton1");
   EXPECT_EQ(Form().Model().LabelCaption("Label19"), "2450 mA ");
+}
+
+// The common controls' edit box (the test program carries the program's
+// manifest) selects its whole text on Ctrl+A.
+TEST_F(Win32Window, ControlASelectsTheWholeField) {
+  Type("Edit1", "1e400");
+  SendMessageA(Window("Edit1"), EM_SETSEL, 2, 2);
+  Key('A', VK_CONTROL);
+  DWORD from = 9, to = 9;
+  SendMessageA(Window("Edit1"), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  EXPECT_EQ(from, 0u);
+  EXPECT_EQ(to, 5u);
+}
+
+// A window lower than the controls: Page Down and Page Up scroll it a page
+// unless an edit box holds the focus; the wheel turned over an edit box
+// scrolls it too.
+TEST_F(Win32Window, PageKeysAndTheWheelScrollAReducedWindow) {
+  SetWindowPos(Form().Handle(), nullptr, 0, 0, 700, 400, SWP_NOMOVE | SWP_NOZORDER);
+  Pump();
+  RECT client;
+  GetClientRect(Form().Handle(), &client);
+  ASSERT_LT(2 * client.bottom, Form().Model().ScrollRange().cy) << "two pages down are still inside the controls";
+  Key(VK_NEXT);
+  EXPECT_EQ(FocusedName(), "Edit1");
+  EXPECT_EQ(Form().ScrollPosition().y, 0) << "Page Down stays in an edit box";
+  Key(VK_TAB);
+  Key(VK_NEXT);
+  EXPECT_EQ(FocusedName(), "btn1");
+  EXPECT_EQ(Form().ScrollPosition().y, client.bottom);
+  RECT button;
+  GetWindowRect(Window("btn1"), &button);
+  MapWindowPoints(nullptr, Form().Handle(), reinterpret_cast<POINT*>(&button), 2);
+  EXPECT_EQ(button.top, Form().Model().Find("btn1")->bounds.top - client.bottom) << "the controls moved up";
+  Key(VK_PRIOR);
+  EXPECT_EQ(Form().ScrollPosition().y, 0);
+  // Wheel messages go to the focused control, which passes them up.
+  PostMessageA(Window("Edit1"), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  Pump();
+  const int after_notch = Form().ScrollPosition().y;
+  EXPECT_GT(after_notch, 0);
+  EXPECT_LT(after_notch, client.bottom);
+  PostMessageA(Window("Edit1"), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  Pump();
+  EXPECT_EQ(Form().ScrollPosition().y, 0);
 }
 
 }  // namespace
