@@ -8,7 +8,7 @@
 
 #include "app/qt/display_probe.h"
 #include "app/information_options.h"
-#include "ui/qt/startup.h"
+#include "app/qt/startup.h"
 
 int main(int argc, char** argv) {
   // --help and --version answer without a display.

@@ -5,7 +5,7 @@
 #include <QEvent>
 #include <QTimer>
 
-#include "ui/qt/startup.h"
+#include "app/qt/startup.h"
 
 namespace {
 

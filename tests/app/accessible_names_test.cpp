@@ -1,4 +1,4 @@
-#include "ui/accessible_names.h"
+#include "app/accessible_names.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/application_title.h"
+#include "app/application_title.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/failure_report.h"
+#include "app/failure_report.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include "core/failure_map.h"
 #include "core/float_environment.h"
 #include "fake_services.h"
-#include "ui/failure_route.h"
+#include "app/failure_route.h"
 
 namespace anod {
 namespace {

@@ -13,9 +13,9 @@
 
 #include "core/calculators.h"
 #include "ui/calculator_window.h"
-#include "ui/failure_report.h"
-#include "ui/message_box_service.h"
-#include "ui/window_services.h"
+#include "app/failure_report.h"
+#include "app/message_box_service.h"
+#include "app/window_services.h"
 
 namespace anod::testing_support {
 

@@ -1,4 +1,4 @@
-#include "ui/session_end_signals.h"
+#include "app/session_end_signals.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The main window's life in start-up and the show request, over a host
 // that records what start-up asks of it.
-#include "ui/main_window_run.h"
+#include "app/main_window_run.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 #include "core/float_environment.h"
 #include "fake_services.h"
-#include "ui/show_request.h"
+#include "app/show_request.h"
 
 namespace anod {
 namespace {

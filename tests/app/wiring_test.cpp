@@ -1,7 +1,7 @@
 // The calculators behind the compute buttons' operations, over a window of
 // plain texts: the captions each writes, the failures and what the labels
 // keep, recovery.
-#include "ui/calculator_wiring.h"
+#include "app/calculator_wiring.h"
 
 #include <gtest/gtest.h>
 

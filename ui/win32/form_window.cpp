@@ -226,26 +226,17 @@ bool TWin32Form::PreTranslate(const MSG& message) {
 
 // ----- Showing -----
 
-void TWin32Form::Show(ShowRequest request) {
-  switch (request) {
-    case ShowRequest::kMaximized:
-      ShowWindow(window_, SW_SHOWMAXIMIZED);
-      break;
-    case ShowRequest::kMinimized:
-      ShowWindow(window_, SW_SHOWMINNOACTIVE);
-      break;
-    case ShowRequest::kNormal: {
-      RECT work{};
-      SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-      const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-      if (const std::optional<Rect> at = model_->FirstShow(screen, {work.left, work.top, work.right, work.bottom})) {
-        SetWindowPos(window_, nullptr, at->left, at->top, at->Width(), at->Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-      }
-      ShowWindow(window_, SW_SHOWNORMAL);
-      SetForegroundWindow(window_);
-      break;
+void TWin32Form::Show(int show_command) {
+  if (show_command == SW_SHOWNORMAL) {
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (const std::optional<Rect> at = model_->FirstShow(screen, {work.left, work.top, work.right, work.bottom})) {
+      SetWindowPos(window_, nullptr, at->left, at->top, at->Width(), at->Height(), SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
+  ShowWindow(window_, show_command);
+  if (show_command == SW_SHOWNORMAL) SetForegroundWindow(window_);
   UpdateWindow(window_);
 }
 

@@ -15,7 +15,7 @@
 //
 //   TWin32Form form;
 //   form.Build(Form1Description(), operations);   // throws what building throws
-//   form.Show(ShowRequest::kNormal);              // centred, Edit1 focused
+//   form.Show(SW_SHOWNORMAL);                     // centred, Edit1 focused
 //   form.Model().LabelCaption("lbl4")
 #pragma once
 
@@ -30,7 +30,6 @@
 
 #include "ui/calculator_window.h"
 #include "ui/form_model.h"
-#include "ui/show_request.h"
 #include "ui/win32/icon_handle.h"
 #include "widgets/win32/vivid_button.h"
 
@@ -59,7 +58,10 @@ class TWin32Form final : public WindowedControlFactory, public CalculatorWindow 
   }
 
   // ----- Showing and the loop -----
-  void Show(ShowRequest request);
+  // Shows the window as ShowWindow does; SW_SHOWNORMAL first places it
+  // (centred the first time, FormModel::FirstShow) and brings it to the
+  // foreground.
+  void Show(int show_command);
   bool PreTranslate(const MSG& message);
   Point ScrollPosition() const { return scroll_; }
 

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "platform/executable_path.h"
-#include "ui/qt/application.h"
-#include "ui/qt/startup.h"
+#include "app/qt/application.h"
+#include "app/qt/startup.h"
 
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) {

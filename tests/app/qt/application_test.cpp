@@ -1,4 +1,4 @@
-#include "ui/qt/application.h"
+#include "app/qt/application.h"
 
 #include <gtest/gtest.h>
 

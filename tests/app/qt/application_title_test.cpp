@@ -2,7 +2,7 @@
 // program's file is named "OUTIL.DE.CALCUL.EXE".
 #include <gtest/gtest.h>
 
-#include "ui/qt/application.h"
+#include "app/qt/application.h"
 
 namespace anod {
 namespace {

@@ -2,7 +2,7 @@
 // program's report through the handler guard, the press is cancelled, the
 // box is found and answered; the box blocks the other windows and gives
 // activation and focus back. The routes themselves are tested without Qt.
-#include "ui/qt/failure_report.h"
+#include "app/qt/failure_report.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@
 
 #include "box_answerer.h"
 #include "platform/qt/handler_guard.h"
-#include "ui/qt/application.h"
+#include "app/qt/application.h"
 
 namespace anod {
 namespace {

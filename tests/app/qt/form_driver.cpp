@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "core/codepage.h"
-#include "ui/qt/startup.h"
+#include "app/qt/startup.h"
 
 namespace anod::testing_support {
 

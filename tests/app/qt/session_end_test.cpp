@@ -1,4 +1,4 @@
-#include "ui/qt/session_end.h"
+#include "app/qt/session_end.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Start-up on Qt with the real description: the window shown, its states,
 // a damaged description reported, and what a screen reader finds in it.
 // The order and the exit codes themselves are tested without Qt.
-#include "ui/qt/startup.h"
+#include "app/qt/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 
 #include "box_answerer.h"
 #include "form_driver.h"
-#include "ui/qt/accessibility.h"
+#include "app/qt/accessibility.h"
 
 namespace anod {
 namespace {

@@ -1,6 +1,6 @@
 // Qt's own texts read in French: an edit box's context menu and the stop
 // box's button, whatever the locale the test runs in.
-#include "ui/qt/toolkit_french.h"
+#include "app/qt/toolkit_french.h"
 
 #include <gtest/gtest.h>
 

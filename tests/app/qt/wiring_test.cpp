@@ -13,8 +13,8 @@
 #include "box_answerer.h"
 #include "form_driver.h"
 #include "tests/app/column_examples.h"
-#include "ui/qt/application.h"
-#include "ui/qt/startup.h"
+#include "app/qt/application.h"
+#include "app/qt/startup.h"
 
 namespace anod {
 namespace {

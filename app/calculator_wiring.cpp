@@ -1,0 +1,31 @@
+#include "app/calculator_wiring.h"
+
+namespace anod {
+
+void RunCalculatorOnWindow(CalculatorWindow& window, const CalculatorInfo& calculator, FailureReporter& reporter,
+                           EventSender sender) {
+  try {
+    ShapeInputs inputs;
+    for (std::size_t i = 0; i < calculator.fields.size(); ++i) {
+      inputs.texts[i] = window.EditText(calculator.fields[i].edit_box);
+    }
+    const CaptionReceivers receivers{
+        [&](const std::string& caption) { window.SetLabelCaption(calculator.surface_label, caption); },
+        [&](const std::string& caption) { window.SetLabelCaption(kCurrentLabel, caption); }};
+    RunCalculator(calculator.shape, inputs, receivers);
+  } catch (...) {
+    reporter.Report(sender, std::current_exception());
+  }
+}
+
+OperationTable CalculatorOperations(std::shared_ptr<const CalculatorTarget> target, FailureReporter& reporter) {
+  OperationTable operations;
+  for (const CalculatorInfo& calculator : Calculators()) {
+    operations.emplace(calculator.operation, [target, &reporter, &calculator] {
+      if (target->window != nullptr) RunCalculatorOnWindow(*target->window, calculator, reporter, target->sender);
+    });
+  }
+  return operations;
+}
+
+}  // namespace anod

@@ -1,0 +1,32 @@
+#include "app/main_window_run.h"
+
+#include "core/float_environment.h"
+
+namespace anod {
+
+void BuildMainWindow(MainWindowHost& host, FailureReporter& reporter, std::span<const std::uint8_t> description) {
+  auto target = std::make_shared<CalculatorTarget>();
+  const OperationTable operations = CalculatorOperations(target, reporter);
+  const std::uint16_t word = ControlWordInForce();
+  host.Build(description, operations);
+  LoadControlWord(word);
+  SetDefaultControlWord(word);
+  target->window = &host.Window();
+  target->sender = host.Sender();
+}
+
+int RunMainWindow(MainWindowHost& host, FailureReporter& reporter, std::span<const std::uint8_t> description,
+                  ShowRequest request) {
+  try {
+    BuildMainWindow(host, reporter, description);
+  } catch (...) {
+    reporter.ReportUnhandled(std::current_exception(), __builtin_return_address(0));
+    return kExitStartUpFailed;
+  }
+  host.Show(request);
+  const int code = host.RunLoop();
+  host.Destroy();
+  return code;
+}
+
+}  // namespace anod
