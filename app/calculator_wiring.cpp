@@ -1,5 +1,7 @@
 #include "app/calculator_wiring.h"
 
+#include "app/main_window_run.h"
+
 namespace anod {
 
 void RunCalculatorOnWindow(CalculatorWindow& window, const CalculatorInfo& calculator, FailureReporter& reporter,
@@ -18,11 +20,11 @@ void RunCalculatorOnWindow(CalculatorWindow& window, const CalculatorInfo& calcu
   }
 }
 
-OperationTable CalculatorOperations(std::shared_ptr<const CalculatorTarget> target, FailureReporter& reporter) {
-  OperationTable operations;
+HandlerTable CalculatorOperations(MainWindowHost& host, FailureReporter& reporter) {
+  HandlerTable operations;
   for (const CalculatorInfo& calculator : Calculators()) {
-    operations.emplace(calculator.operation, [target, &reporter, &calculator] {
-      if (target->window != nullptr) RunCalculatorOnWindow(*target->window, calculator, reporter, target->sender);
+    operations.emplace(calculator.operation, [&host, &reporter, &calculator] {
+      RunCalculatorOnWindow(host.Window(), calculator, reporter, host.Sender());
     });
   }
   return operations;

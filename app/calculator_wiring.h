@@ -8,16 +8,14 @@
 //                                       flottante.", lbl4 and Label19 unchanged
 #pragma once
 
-#include <functional>
-#include <map>
-#include <memory>
-#include <string>
-
+#include "app/failure_report.h"
 #include "core/calculators.h"
 #include "ui/calculator_window.h"
-#include "app/failure_report.h"
+#include "ui/handler_table.h"
 
 namespace anod {
+
+class MainWindowHost;
 
 // Runs `calculator` on `window`'s edit boxes and writes its captions; a
 // failure is reported (with `sender`) before it returns. Captions written
@@ -25,18 +23,9 @@ namespace anod {
 void RunCalculatorOnWindow(CalculatorWindow& window, const CalculatorInfo& calculator, FailureReporter& reporter,
                            EventSender sender);
 
-// The window the operations act on. The operations exist before the window
-// they act on (the description names them while the window is built), so
-// the caller fills this in once the window is built; until then a click
-// runs nothing.
-struct CalculatorTarget {
-  CalculatorWindow* window = nullptr;
-  EventSender sender = nullptr;  // passed to the failure hook
-};
-
-// The four operations by name, each running its calculator on the target's
-// window. The map has the type of the window description's handler table.
-using OperationTable = std::map<std::string, std::function<void()>, std::less<>>;
-OperationTable CalculatorOperations(std::shared_ptr<const CalculatorTarget> target, FailureReporter& reporter);
+// The four operations by name, each running its calculator on the window
+// `host` built from them (a button is clicked only once it is built), with
+// the host's sender for the failure hook. `host` outlives its window.
+HandlerTable CalculatorOperations(MainWindowHost& host, FailureReporter& reporter);
 
 }  // namespace anod

@@ -1,18 +1,15 @@
 #include "app/main_window_run.h"
 
+#include "app/calculator_wiring.h"
 #include "core/float_environment.h"
 
 namespace anod {
 
 void BuildMainWindow(MainWindowHost& host, FailureReporter& reporter, std::span<const std::uint8_t> description) {
-  auto target = std::make_shared<CalculatorTarget>();
-  const OperationTable operations = CalculatorOperations(target, reporter);
   const std::uint16_t word = ControlWordInForce();
-  host.Build(description, operations);
+  host.Build(description, CalculatorOperations(host, reporter));
   LoadControlWord(word);
   SetDefaultControlWord(word);
-  target->window = &host.Window();
-  target->sender = host.Sender();
 }
 
 int RunMainWindow(MainWindowHost& host, FailureReporter& reporter, std::span<const std::uint8_t> description,

@@ -16,9 +16,10 @@
 #include <cstdint>
 #include <span>
 
-#include "app/calculator_wiring.h"
 #include "app/failure_report.h"
 #include "app/show_request.h"
+#include "ui/calculator_window.h"
+#include "ui/handler_table.h"
 
 namespace anod {
 
@@ -32,7 +33,7 @@ class MainWindowHost {
   // Builds the window from `description`, its buttons calling `operations`
   // by name; throws what building throws (an Exception, EReadError for a
   // damaged description). Afterwards Window() and Sender() answer.
-  virtual void Build(std::span<const std::uint8_t> description, const OperationTable& operations) = 0;
+  virtual void Build(std::span<const std::uint8_t> description, const HandlerTable& operations) = 0;
   virtual CalculatorWindow& Window() = 0;
   virtual EventSender Sender() = 0;
   virtual void Show(ShowRequest request) = 0;

@@ -1,6 +1,7 @@
 // The window the four calculators run on, as the wiring sees it: edit boxes
 // that give their texts and labels that take captions, found by name.
-// Texts are Windows-1252. Each toolkit's main window implements it.
+// Texts are Windows-1252. The window's model (ui/form_model.h) answers it
+// for every toolkit.
 #pragma once
 
 #include <string>

@@ -168,11 +168,10 @@ class FormBuilder final : public DescriptionSink {
   void BindClick(FormControl& entry, std::string_view path, const std::string& handler) {
     const auto it = handlers_.find(handler);
     if (it == handlers_.end()) throw EReadError(UnknownHandlerMessage(handler));
-    std::function<void()> guarded = form_->Guarded(it->second);
     if (auto* button = entry.As<PushButtonModel>()) {
-      button->on_click = std::move(guarded);
+      button->on_click = it->second;
     } else if (auto* colored = dynamic_cast<ColoredButtonControl*>(entry.windowed)) {
-      colored->Model().OnClick = std::move(guarded);
+      colored->Model().OnClick = it->second;
     } else {
       throw EReadError(UnknownPropertyMessage(path));
     }

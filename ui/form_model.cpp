@@ -45,7 +45,10 @@ std::string FormModel::LabelCaption(std::string_view name) const {
 }
 
 void FormModel::SetLabelCaption(std::string_view name, std::string caption) {
-  if (TLabel* label = Label(name)) label->SetCaption(std::move(caption));
+  if (TLabel* label = Label(name)) {
+    label->SetCaption(std::move(caption));
+    if (caption_listener_) caption_listener_(name);
+  }
 }
 
 Size FormModel::ScrollRange() const {
@@ -115,16 +118,6 @@ const FormControl* FormModel::NextInTabOrder(const FormControl& from, bool forwa
 
 void FormModel::ReportFailure(const Exception& failure) const {
   if (sink_) sink_(failure);
-}
-
-std::function<void()> FormModel::Guarded(std::function<void()> handler) const {
-  return [this, handler = std::move(handler)] {
-    try {
-      handler();
-    } catch (const Exception& failure) {
-      ReportFailure(failure);
-    }
-  };
 }
 
 void FormModel::Finish(const ScalePlan& plan) {

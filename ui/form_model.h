@@ -25,8 +25,8 @@
 // Every failure while building is an `Exception` (an `EReadError` "Erreur
 // lors de la lecture de ..." for a damaged description or an unknown
 // handler); nothing is shown: the caller reports it. After building, a
-// failure raised by a handler or while painting drawn controls goes to the
-// failure sink.
+// failure raised while painting drawn controls goes to the failure sink;
+// handlers report their own (ui/handler_table.h).
 #pragma once
 
 #include <cstdint>
@@ -40,10 +40,12 @@
 #include <vector>
 
 #include "core/failures.h"
+#include "ui/calculator_window.h"
 #include "pictures/stored_value.h"
 #include "platform/canvas.h"
 #include "ui/drawn_controls.h"
 #include "ui/drawn_host.h"
+#include "ui/handler_table.h"
 #include "ui/property_target.h"
 #include "ui/scaling.h"
 #include "ui/windowed_models.h"
@@ -51,8 +53,6 @@
 namespace anod {
 
 class TVividButtonModel;
-
-using HandlerTable = std::map<std::string, std::function<void()>, std::less<>>;
 
 // ---- What a shell provides -------------------------------------------------
 
@@ -144,7 +144,7 @@ struct BuildOptions {
   std::function<int(int font_height)> zero_height;
 };
 
-class FormModel {
+class FormModel final : public CalculatorWindow {
  public:
   // The classic frame the outer size is counted with: a 4-pixel sizing
   // border on every side and a 19-pixel title bar, so the outer 1081 x 963
@@ -172,10 +172,15 @@ class FormModel {
   TLabel* Label(std::string_view name) const;
 
   // Texts in Windows-1252. Unknown names or kinds: an empty text, no change.
-  std::string EditText(std::string_view name) const;
+  std::string EditText(std::string_view name) const override;
   void SetEditText(std::string_view name, std::string_view text);
   std::string LabelCaption(std::string_view name) const;
-  void SetLabelCaption(std::string_view name, std::string caption);
+  // Repaints the label, then tells the caption listener (a screen reader's
+  // bridge) its name.
+  void SetLabelCaption(std::string_view name, std::string caption) override;
+  void SetCaptionListener(std::function<void(std::string_view name)> listener) {
+    caption_listener_ = std::move(listener);
+  }
 
   // ---- Geometry ----
   // The largest right and bottom edges of the window's direct children.
@@ -211,8 +216,6 @@ class FormModel {
   // Without a sink a failure is dropped: a shell installs one before showing.
   void SetFailureSink(FailureSink sink) { sink_ = std::move(sink); }
   void ReportFailure(const Exception& failure) const;
-  // Wraps a handler so that a failure it raises goes to the sink.
-  std::function<void()> Guarded(std::function<void()> handler) const;
 
  private:
   friend class FormBuilder;
@@ -224,6 +227,7 @@ class FormModel {
   std::map<std::string, std::size_t, std::less<>> by_name_;
   bool shown_ = false;
   FailureSink sink_;
+  std::function<void(std::string_view name)> caption_listener_;
 };
 
 // Builds the window from a compiled description, creating its windowed

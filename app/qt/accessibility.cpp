@@ -75,14 +75,14 @@ class DrawnControlInterface final : public QAccessibleInterface {
 class FormSurfaceInterface final : public QAccessibleWidget {
  public:
   explicit FormSurfaceInterface(QWidget* surface) : QAccessibleWidget(surface, QAccessible::Client) {
-    const auto* form = qobject_cast<const TForm1*>(surface->window());
+    auto* form = qobject_cast<TForm1*>(surface->window());
     if (form == nullptr) return;
-    for (const ControlEntry& entry : form->Controls()) {
+    for (const FormControl& entry : form->Model().Controls()) {
       const auto* label = dynamic_cast<const TLabel*>(entry.drawn);
       if (label == nullptr || entry.parent != "Form1") continue;
       Add(new DrawnControlInterface(surface, surface, label));
     }
-    for (const ControlEntry& entry : form->Controls()) {
+    for (const FormControl& entry : form->Model().Controls()) {
       if (entry.drawn == nullptr || PictureDescription(entry.name).empty()) continue;
       QWidget* host = entry.parent == "Form1" ? surface : form->Windowed(entry.parent);
       if (host != nullptr) Add(new DrawnControlInterface(surface, host, entry.drawn));
@@ -136,6 +136,18 @@ QAccessibleInterface* SurfaceFactory(const QString& class_name, QObject* object)
   return nullptr;
 }
 
+// Tells assistive technology that the caption of the drawn label `name` of
+// `form` changed (nothing happens when none is listening).
+void AnnounceCaptionChange(TForm1& form, std::string_view name) {
+  if (!QAccessible::isActive()) return;
+  auto* surface = dynamic_cast<FormSurfaceInterface*>(QAccessible::queryAccessibleInterface(form.Surface()));
+  if (surface == nullptr) return;
+  if (DrawnControlInterface* label = surface->DrawnNamed(name)) {
+    QAccessibleEvent event(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+  }
+}
+
 }  // namespace
 
 void ExposeToAssistiveTechnology(TForm1& form) {
@@ -147,14 +159,14 @@ void ExposeToAssistiveTechnology(TForm1& form) {
 
   // The heading bars read as their caption. A picture's panel keeps no name:
   // its caption ("Panel2") lies hidden under the picture, which has its own.
-  for (const ControlEntry& entry : form.Controls()) {
-    const auto* panel = dynamic_cast<const TPanel*>(entry.widget);
+  const std::vector<FormControl>& all = form.Model().Controls();
+  for (const FormControl& entry : all) {
+    auto* panel = dynamic_cast<TPanel*>(entry.windowed);
     if (panel == nullptr || panel->Look().caption.empty()) continue;
-    const auto& all = form.Controls();
-    const bool frames_a_picture = std::any_of(all.begin(), all.end(), [&](const ControlEntry& inner) {
+    const bool frames_a_picture = std::any_of(all.begin(), all.end(), [&](const FormControl& inner) {
       return inner.parent == entry.name && !PictureDescription(inner.name).empty();
     });
-    if (!frames_a_picture) entry.widget->setAccessibleName(FromCp1252(panel->Look().caption).trimmed());
+    if (!frames_a_picture) panel->setAccessibleName(FromCp1252(panel->Look().caption).trimmed());
   }
 
   for (const CalculatorInfo& calculator : Calculators()) {
@@ -169,16 +181,7 @@ void ExposeToAssistiveTechnology(TForm1& form) {
       standard->setAccessibleDescription(Utf8(CoveredButtonDescription(calculator)));
     }
   }
-}
-
-void AnnounceCaptionChange(TForm1& form, std::string_view name) {
-  if (!QAccessible::isActive()) return;
-  auto* surface = dynamic_cast<FormSurfaceInterface*>(QAccessible::queryAccessibleInterface(form.Surface()));
-  if (surface == nullptr) return;
-  if (DrawnControlInterface* label = surface->DrawnNamed(name)) {
-    QAccessibleEvent event(label, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-  }
+  form.Model().SetCaptionListener([&form](std::string_view name) { AnnounceCaptionChange(form, name); });
 }
 
 }  // namespace anod

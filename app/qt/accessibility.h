@@ -9,22 +9,17 @@
 // painted by the window rather than being widgets of their own, are exposed
 // as static texts of the window's surface: their name is their caption; the
 // result labels and Label19 also say what they show ("Surface (SPHERE)",
-// "Courant d'électrolyse"), and announce each new caption. The eight
+// "Courant d'électrolyse"), and announce each new caption the model is
+// given. The eight
 // pictures are graphics of the surface named after what they show
 // ("Cylindre : rayon et hauteur"), and the two heading bars are named after
 // their caption.
 #pragma once
-
-#include <string_view>
 
 namespace anod {
 
 class TForm1;
 
 void ExposeToAssistiveTechnology(TForm1& form);
-
-// Tells assistive technology that the caption of the drawn label `name` of
-// `form` changed (nothing happens when none is listening).
-void AnnounceCaptionChange(TForm1& form, std::string_view name);
 
 }  // namespace anod

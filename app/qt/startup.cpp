@@ -16,21 +16,6 @@
 namespace anod {
 namespace {
 
-// The calculators' view of the main window; a child of the window, so it
-// lives as long as the window does.
-class FormCalculatorWindow final : public QObject, public CalculatorWindow {
- public:
-  explicit FormCalculatorWindow(TForm1& form) : QObject(&form), form_(form) {}
-  std::string EditText(std::string_view name) const override { return form_.EditText(name); }
-  void SetLabelCaption(std::string_view name, std::string caption) override {
-    form_.SetLabelCaption(name, std::move(caption));
-    AnnounceCaptionChange(form_, name);
-  }
-
- private:
-  TForm1& form_;
-};
-
 void ShowForm(TForm1& form, ShowRequest request) {
   switch (request) {
     case ShowRequest::kMaximized:
@@ -52,38 +37,38 @@ void ShowForm(TForm1& form, ShowRequest request) {
   }
 }
 
-class QtMainWindowHost final : public MainWindowHost {
- public:
-  explicit QtMainWindowHost(StartUpHooks hooks = {}) : hooks_(std::move(hooks)) {}
-  ~QtMainWindowHost() override { DestroyMainWindow(std::move(form_)); }
-
-  void Build(std::span<const std::uint8_t> description, const OperationTable& operations) override {
-    form_ = BuildFormFromDescription(description, operations);
-    // Failures the window catches itself (painting, mostly): a box cannot
-    // open in the middle of a paint, so it opens right after the event.
-    form_->SetFailureSink([sender = form_.get()](const Exception& failure) { ReportFailureLater(sender, failure); });
-    ExposeToAssistiveTechnology(*form_);
-    window_ = new FormCalculatorWindow(*form_);
-  }
-  CalculatorWindow& Window() override { return *window_; }
-  EventSender Sender() override { return static_cast<QObject*>(form_.get()); }
-  void Show(ShowRequest request) override {
-    QApplication::setWindowIcon(form_->windowIcon());
-    ShowForm(*form_, request);
-    if (hooks_.after_show) hooks_.after_show(*form_);
-  }
-  int RunLoop() override { return TApplication::exec(); }
-  void Destroy() override { DestroyMainWindow(std::move(form_)); }
-
-  std::unique_ptr<TForm1> TakeForm() { return std::move(form_); }
-
- private:
-  StartUpHooks hooks_;
-  std::unique_ptr<TForm1> form_;
-  FormCalculatorWindow* window_ = nullptr;
-};
-
 }  // namespace
+
+QtMainWindowHost::QtMainWindowHost(StartUpHooks hooks) : hooks_(std::move(hooks)) {}
+
+QtMainWindowHost::~QtMainWindowHost() { Destroy(); }
+
+void QtMainWindowHost::Build(std::span<const std::uint8_t> description, const HandlerTable& operations) {
+  form_ = BuildFormFromDescription(description, operations);
+  // Failures the window catches itself (painting, mostly): a box cannot
+  // open in the middle of a paint, so it opens right after the event.
+  form_->Model().SetFailureSink(
+      [sender = form_.get()](const Exception& failure) { ReportFailureLater(sender, failure); });
+  ExposeToAssistiveTechnology(*form_);
+}
+
+CalculatorWindow& QtMainWindowHost::Window() { return form_->Model(); }
+
+EventSender QtMainWindowHost::Sender() { return static_cast<QObject*>(form_.get()); }
+
+void QtMainWindowHost::Show(ShowRequest request) {
+  QApplication::setWindowIcon(form_->windowIcon());
+  ShowForm(*form_, request);
+  if (hooks_.after_show) hooks_.after_show(*form_);
+}
+
+int QtMainWindowHost::RunLoop() { return TApplication::exec(); }
+
+void QtMainWindowHost::Destroy() {
+  if (!form_) return;
+  form_->hide();
+  form_.reset();
+}
 
 PictureKindsInUse::PictureKindsInUse(const ScreenService& screen) {
   RegisterJPEGFormats();
@@ -91,18 +76,6 @@ PictureKindsInUse::PictureKindsInUse(const ScreenService& screen) {
 }
 
 PictureKindsInUse::~PictureKindsInUse() { UnregisterJPEGFormats(); }
-
-std::unique_ptr<TForm1> CreateMainWindow(std::span<const std::uint8_t> description) {
-  QtMainWindowHost host;
-  BuildMainWindow(host, RunningReporter(), description);
-  return host.TakeForm();
-}
-
-void DestroyMainWindow(std::unique_ptr<TForm1> form) {
-  if (!form) return;
-  form->hide();
-  form.reset();
-}
 
 int RunMainWindow(TApplication& app, std::span<const std::uint8_t> description, ShowRequest request,
                   const StartUpHooks& hooks) {

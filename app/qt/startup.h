@@ -46,18 +46,41 @@ struct StartUpHooks {
   std::function<void(TForm1& form)> after_show;
 };
 
+// The main window's life (MainWindowHost of app/main_window_run.h) on Qt:
+// built into a TForm1 whose paint failures open the box after the event,
+// exposed to assistive technology, shown as asked with its icon becoming
+// the application's. Destroying the host hides the window, then destroys
+// it with every control.
+//
+//   QtMainWindowHost host;
+//   BuildMainWindow(host, RunningReporter(), Form1Description());
+//   host.Form()->show();
+class QtMainWindowHost final : public MainWindowHost {
+ public:
+  explicit QtMainWindowHost(StartUpHooks hooks = {});
+  ~QtMainWindowHost() override;
+  QtMainWindowHost(const QtMainWindowHost&) = delete;
+  QtMainWindowHost& operator=(const QtMainWindowHost&) = delete;
+
+  void Build(std::span<const std::uint8_t> description, const HandlerTable& operations) override;
+  CalculatorWindow& Window() override;
+  EventSender Sender() override;
+  void Show(ShowRequest request) override;
+  int RunLoop() override;
+  void Destroy() override;
+
+  TForm1* Form() const { return form_.get(); }
+
+ private:
+  StartUpHooks hooks_;
+  std::unique_ptr<TForm1> form_;
+};
+
 // The whole program; returns the process's exit code.
 int RunAnodisation(int argc, char** argv, const StartUpHooks& hooks = {});
 
 // Step 4 within an existing application object.
 int RunMainWindow(TApplication& app, std::span<const std::uint8_t> description, ShowRequest request,
                   const StartUpHooks& hooks = {});
-
-// The main window built and wired as step 4 builds it, not yet shown.
-// Throws what building throws.
-std::unique_ptr<TForm1> CreateMainWindow(std::span<const std::uint8_t> description);
-
-// The end of the main window: hidden, then destroyed with every control.
-void DestroyMainWindow(std::unique_ptr<TForm1> form);
 
 }  // namespace anod

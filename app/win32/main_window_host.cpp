@@ -15,7 +15,7 @@ ShowRequest ShowRequestFromCmdShow(int cmd_show) {
   }
 }
 
-void Win32MainWindowHost::Build(std::span<const std::uint8_t> description, const OperationTable& operations) {
+void Win32MainWindowHost::Build(std::span<const std::uint8_t> description, const HandlerTable& operations) {
   auto form = std::make_unique<TWin32Form>();
   form->Build(description, operations);
   // A failure while painting drawn controls: the box opens once the paint is

@@ -22,8 +22,8 @@ class Win32MainWindowHost final : public MainWindowHost {
  public:
   explicit Win32MainWindowHost(FailureReporter& reporter) : reporter_(reporter) {}
 
-  void Build(std::span<const std::uint8_t> description, const OperationTable& operations) override;
-  CalculatorWindow& Window() override { return *form_; }
+  void Build(std::span<const std::uint8_t> description, const HandlerTable& operations) override;
+  CalculatorWindow& Window() override { return form_->Model(); }
   EventSender Sender() override { return form_ != nullptr ? form_->Handle() : nullptr; }
   void Show(ShowRequest request) override;
   int RunLoop() override;

@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
 // change the control word as a toolkit creating windows may).
 class RecordingHost final : public MainWindowHost {
  public:
-  void Build(std::span<const std::uint8_t>, const OperationTable& operations) override {
+  void Build(std::span<const std::uint8_t>, const HandlerTable& operations) override {
     calls.push_back("Build");
     if (on_build) on_build();
     wired = operations;
@@ -72,7 +72,7 @@ class RecordingHost final : public MainWindowHost {
   std::vector<std::string> calls;
   ShowRequest shown_as = ShowRequest::kNormal;
   FakeCalculatorWindow window;
-  OperationTable wired;
+  HandlerTable wired;
 };
 
 TEST(MainWindowRunTest, BuildsShowsRunsThenDestroysAndReturnsTheLoopsCode) {

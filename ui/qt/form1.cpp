@@ -9,7 +9,6 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "core/codepage.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/handler_guard.h"
 #include "platform/qt/qt_canvas.h"
@@ -34,12 +33,6 @@ bool IsScrollKey(int key) {
 }
 
 }  // namespace
-
-Rect ControlEntry::Bounds() const {
-  if (drawn != nullptr) return drawn->Bounds();
-  if (widget != nullptr) return ToRect(widget->geometry());
-  return {};
-}
 
 // --- FormSurface --------------------------------------------------------------
 
@@ -102,7 +95,6 @@ void TForm1::Build(std::span<const std::uint8_t> description, const HandlerTable
   }
   model_ = BuildFormModel(description, handlers, *this, options);
   FormModel& model = *model_;
-  model.SetFailureSink([this](const Exception& failure) { ReportFailure(failure); });
   model.Surface().SetInvalidate([this](const Rect& r) { surface_->update(r.left, r.top, r.Width(), r.Height()); });
   surface_->SetHost(&model.Surface());
 
@@ -112,16 +104,12 @@ void TForm1::Build(std::span<const std::uint8_t> description, const HandlerTable
   surface_->setProperty("anodFont", QVariant::fromValue(font));
 
   for (const FormControl& control : model.Controls()) {
-    ControlEntry entry{control.name, control.class_name, control.parent, WidgetOf(&control),
-                       control.drawn, control.tab_order, control.tab_stop};
-    if (entry.widget != nullptr) {
-      entry.widget->setObjectName(QString::fromStdString(entry.name));
+    if (QWidget* widget = WidgetOf(&control)) {
+      widget->setObjectName(QString::fromStdString(control.name));
       // Controls that do not use the arrow keys themselves pass them on as
       // focus moves; edit boxes move their caret with them.
-      if (!FormModel::UsesArrowKeys(control)) entry.widget->installEventFilter(this);
+      if (!FormModel::UsesArrowKeys(control)) widget->installEventFilter(this);
     }
-    by_name_[entry.name] = controls_.size();
-    controls_.push_back(std::move(entry));
   }
   const Size range = model.ScrollRange();
   surface_->resize(range.cx, range.cy);
@@ -193,28 +181,7 @@ ColoredButtonControl& TForm1::CreateColoredButton(WindowedControl* parent) {
   return Adopt(new TWindowVividButton(ParentWidget(parent)));
 }
 
-const ControlEntry* TForm1::Find(std::string_view name) const {
-  const auto it = by_name_.find(name);
-  return it == by_name_.end() ? nullptr : &controls_[it->second];
-}
-
-QWidget* TForm1::Windowed(std::string_view name) const {
-  const ControlEntry* entry = Find(name);
-  return entry != nullptr ? entry->widget : nullptr;
-}
-
-DrawnControl* TForm1::Drawn(std::string_view name) const {
-  const ControlEntry* entry = Find(name);
-  return entry != nullptr ? entry->drawn : nullptr;
-}
-
-void TForm1::ReportFailure(const Exception& failure) const {
-  if (sink_) {
-    sink_(failure);
-  } else {
-    qWarning("%s", Cp1252ToUtf8(failure.Message()).c_str());
-  }
-}
+QWidget* TForm1::Windowed(std::string_view name) const { return WidgetOf(model_->Find(name)); }
 
 void TForm1::setVisible(bool visible) {
   if (visible) {

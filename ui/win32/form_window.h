@@ -28,7 +28,6 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/calculator_window.h"
 #include "ui/form_model.h"
 #include "ui/win32/icon_handle.h"
 #include "widgets/win32/vivid_button.h"
@@ -38,7 +37,7 @@ namespace anod {
 class NativeChild;
 class Win32PushButton;
 
-class TWin32Form final : public WindowedControlFactory, public CalculatorWindow {
+class TWin32Form final : public WindowedControlFactory {
  public:
   TWin32Form();
   ~TWin32Form() override;
@@ -50,12 +49,6 @@ class TWin32Form final : public WindowedControlFactory, public CalculatorWindow 
   FormModel& Model() { return *model_; }
   // The child window of a windowed control, by name; null for none.
   HWND ChildWindow(std::string_view name) const;
-
-  // ----- CalculatorWindow -----
-  std::string EditText(std::string_view name) const override { return model_->EditText(name); }
-  void SetLabelCaption(std::string_view name, std::string caption) override {
-    model_->SetLabelCaption(name, std::move(caption));
-  }
 
   // ----- Showing and the loop -----
   // Shows the window as ShowWindow does; SW_SHOWNORMAL first places it

@@ -7,17 +7,17 @@
 #include <stdexcept>
 
 #include "core/codepage.h"
-#include "app/qt/startup.h"
+#include "app/qt/failure_report.h"
 
 namespace anod::testing_support {
 
-FormDriver::FormDriver() : form_(CreateMainWindow(Form1Description())) {
+FormDriver::FormDriver() {
+  BuildMainWindow(host_, RunningReporter(), Form1Description());
+  form_ = host_.Form();
   form_->show();
   form_->activateWindow();
-  if (!QTest::qWaitForWindowActive(form_.get())) throw std::runtime_error("the main window never became active");
+  if (!QTest::qWaitForWindowActive(form_)) throw std::runtime_error("the main window never became active");
 }
-
-FormDriver::~FormDriver() { DestroyMainWindow(std::move(form_)); }
 
 QWidget* FormDriver::Control(std::string_view name) const {
   QWidget* widget = form_->Windowed(name);
@@ -28,7 +28,7 @@ QWidget* FormDriver::Control(std::string_view name) const {
 QPoint FormDriver::InWindow(std::string_view control, QPoint local) const {
   QWidget* widget = Control(control);
   if (local == QPoint(-1, -1)) local = widget->rect().center();
-  return widget->mapTo(form_.get(), local);
+  return widget->mapTo(form_, local);
 }
 
 void FormDriver::Click(std::string_view control, QPoint local) {
@@ -56,7 +56,7 @@ void FormDriver::Key(std::string_view control, Qt::Key key) {
 }
 
 QString FormDriver::Caption(std::string_view label) const {
-  return QString::fromStdString(Cp1252ToUtf8(form_->LabelCaption(label)));
+  return QString::fromStdString(Cp1252ToUtf8(form_->Model().LabelCaption(label)));
 }
 
 }  // namespace anod::testing_support

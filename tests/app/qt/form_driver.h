@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/qt/form1.h"
+#include "app/qt/startup.h"
 
 namespace anod::testing_support {
 
@@ -19,7 +19,6 @@ class FormDriver {
  public:
   // Builds the program's main window, wired, and shows it active.
   FormDriver();
-  ~FormDriver();
   FormDriver(const FormDriver&) = delete;
   FormDriver& operator=(const FormDriver&) = delete;
 
@@ -45,7 +44,8 @@ class FormDriver {
   QString Caption(std::string_view label) const;
 
  private:
-  std::unique_ptr<TForm1> form_;
+  QtMainWindowHost host_;  // destroys the window with every control
+  TForm1* form_ = nullptr;
 };
 
 }  // namespace anod::testing_support

@@ -27,7 +27,7 @@ TEST(ScreenFitTest, WindowInsideTheScreenAndLabel19Reachable) {
   EXPECT_TRUE(screen.contains(frame)) << "frame " << frame.x() << "," << frame.y() << " " << frame.width() << "x"
                                       << frame.height() << " on " << screen.width() << "x" << screen.height();
   const QScrollArea* scroll = form.ScrollArea();
-  const Rect label = form.Drawn("Label19")->Bounds();
+  const Rect label = form.Model().Find("Label19")->bounds;
   // Reachable: scrolled to the end, the viewport's far edge passes the label's.
   EXPECT_LE(label.right, scroll->viewport()->width() + scroll->horizontalScrollBar()->maximum());
   EXPECT_LE(label.bottom, scroll->viewport()->height() + scroll->verticalScrollBar()->maximum());

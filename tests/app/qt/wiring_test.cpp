@@ -167,7 +167,7 @@ TEST(FailureFlowTest, BoxThenTheWindowGoesOn) {
 TEST(FailureFlowTest, FailureCaughtWhilePaintingShowsItsBoxAfterTheEvent) {
   FormDriver driver;
   BoxAnswerer answerer;
-  driver.Form().ReportFailure(EOverflow("D\xE9" "bordement en virgule flottante"));
+  driver.Form().Model().ReportFailure(EOverflow("D\xE9" "bordement en virgule flottante"));
   EXPECT_TRUE(answerer.Boxes().empty()) << "not inside the event";
   QCoreApplication::processEvents();
   ASSERT_EQ(answerer.Boxes().size(), 1u);

@@ -66,7 +66,7 @@ TEST_F(EditBoxTest, LongTextScrollsAndIsKeptWhole) {
   const QString typed(40, QChar('5'));
   QTest::keyClicks(edit, typed);
   EXPECT_EQ(edit->text(), typed);
-  EXPECT_EQ(form_->EditText("edt2"), std::string(40, '5'));
+  EXPECT_EQ(form_->Model().EditText("edt2"), std::string(40, '5'));
   // The caret stays inside the box: the text has moved to the left.
   Grab(edit);  // the edit box places its text when it paints
   const QRect caret = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
@@ -75,10 +75,10 @@ TEST_F(EditBoxTest, LongTextScrollsAndIsKeptWhole) {
 }
 
 TEST_F(EditBoxTest, TextOfTheWindowInWindows1252) {
-  form_->SetEditText("Edit5", "1\xE9");
+  form_->Model().SetEditText("Edit5", "1\xE9");
   EXPECT_EQ(form_->As<QLineEdit>("Edit5")->text(), QString::fromUtf8("1\xC3\xA9"));
-  EXPECT_EQ(form_->EditText("Edit5"), "1\xE9");
-  EXPECT_EQ(form_->EditText("nothing"), "");
+  EXPECT_EQ(form_->Model().EditText("Edit5"), "1\xE9");
+  EXPECT_EQ(form_->Model().EditText("nothing"), "");
 }
 
 }  // namespace

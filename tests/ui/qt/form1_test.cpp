@@ -51,12 +51,12 @@ Rgb PixelOf(const QImage& image, int x, int y) {
 TEST_F(Form1Test, WindowAndWidgetsShowTheModel) {
   for (const FormControl& control : form_->Model().Controls()) {
     SCOPED_TRACE(control.name);
-    const ControlEntry* entry = form_->Find(control.name);
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->Bounds(), control.bounds);
-    EXPECT_EQ(entry->widget != nullptr, control.windowed != nullptr);
-    if (entry->widget != nullptr) {
-      EXPECT_EQ(entry->widget->objectName().toStdString(), control.name);
+    const QWidget* widget = form_->Windowed(control.name);
+    EXPECT_EQ(widget != nullptr, control.windowed != nullptr);
+    if (widget != nullptr) {
+      const Rect& b = control.bounds;
+      EXPECT_EQ(widget->geometry(), QRect(b.left, b.top, b.Width(), b.Height()));
+      EXPECT_EQ(widget->objectName().toStdString(), control.name);
     }
   }
   EXPECT_EQ(form_->Windowed("Image4"), nullptr);
@@ -226,8 +226,8 @@ TEST_F(Form1Test, EachColoredButtonLeavesAMarginOfTheStandardButton) {
   for (const Pair p : {Pair{"btn1", "VividButton1"}, Pair{"btn2", "VividButton2"}, Pair{"Button1", "VividButton3"},
                        Pair{"Button2", "VividButton4"}}) {
     SCOPED_TRACE(p.standard);
-    const Rect s = form_->Find(p.standard)->Bounds();
-    const Rect c = form_->Find(p.colored)->Bounds();
+    const Rect s = form_->Model().Find(p.standard)->bounds;
+    const Rect c = form_->Model().Find(p.colored)->bounds;
     EXPECT_EQ(c.left - s.left, 3);
     EXPECT_EQ(c.top - s.top, 4);
     EXPECT_EQ(s.right - c.right, 4);
@@ -279,7 +279,7 @@ TEST_F(Form1Test, EachShapePictureLeavesAnEightPixelMatBand) {
   const QImage image = Grab();
   for (const char* mat : {"shp1", "shp2", "Shape1", "Shape2"}) {
     SCOPED_TRACE(mat);
-    const Rect m = form_->Find(mat)->Bounds();
+    const Rect m = form_->Model().Find(mat)->bounds;
     for (int i = 0; i < 233; ++i) {
       // The outermost ring is the mat's black pen, then 7 pixels of mat.
       EXPECT_EQ(PixelOf(image, m.left + i, m.top), ColorToRgb(clBlack));
@@ -299,7 +299,7 @@ TEST_F(Form1Test, EachShapePictureLeavesAnEightPixelMatBand) {
 
 // The picture of an image control drawn alone, as it appears in the window.
 QImage DrawnAlone(TForm1& form, const char* name) {
-  auto* image = dynamic_cast<ImageControl*>(form.Drawn(name));
+  auto* image = dynamic_cast<ImageControl*>(form.Model().Find(name)->drawn);
   EXPECT_NE(image, nullptr);
   if (image == nullptr) return {};
   const Rect b = image->Bounds();
@@ -313,7 +313,7 @@ TEST_F(Form1Test, ShapePicturesFillTheirFrames) {
   const QImage image = Grab();
   for (const char* name : {"img1", "img2", "Image1", "Image2"}) {
     SCOPED_TRACE(name);
-    const Rect b = form_->Find(name)->Bounds();
+    const Rect b = form_->Model().Find(name)->bounds;
     const QImage alone = DrawnAlone(*form_, name);
     EXPECT_EQ(image.copy(b.left, b.top, b.Width(), b.Height()), alone);
     EXPECT_NE(PixelOf(alone, b.Width() - 1, b.Height() - 1), (Rgb{1, 2, 3}));
@@ -341,9 +341,9 @@ TEST_F(Form1Test, PanelCaptionIsNeverSeenUnderItsPicture) {
 
 TEST_F(Form1Test, Bevel3LiesOnLabel19sOutermostPixels) {
   ShowActive();
-  form_->SetLabelCaption("Label19", "2450 mA ");
+  form_->Model().SetLabelCaption("Label19", "2450 mA ");
   const QImage image = Grab();
-  const Rect r = form_->Find("Label19")->Bounds();
+  const Rect r = form_->Model().Find("Label19")->bounds;
   for (int x = r.left; x < r.right - 1; ++x) EXPECT_EQ(PixelOf(image, x, r.top), ColorToRgb(clBtnHighlight));
   for (int y = r.top; y < r.bottom; ++y) {
     EXPECT_EQ(PixelOf(image, r.left, y), ColorToRgb(clBtnHighlight));
@@ -364,7 +364,7 @@ TEST_F(Form1Test, NothingCoversTheColumnFramesEdges) {
   const QImage image = Grab();
   for (const char* frame : {"bvl1", "bvl2", "Bevel1", "Bevel2"}) {
     SCOPED_TRACE(frame);
-    const Rect r = form_->Find(frame)->Bounds();
+    const Rect r = form_->Model().Find(frame)->bounds;
     for (int x = r.left; x < r.right - 1; ++x) ASSERT_EQ(PixelOf(image, x, r.top), ColorToRgb(clBtnHighlight)) << x;
     for (int y = r.top; y < r.bottom; ++y) ASSERT_EQ(PixelOf(image, r.left, y), ColorToRgb(clBtnHighlight)) << y;
     for (int y = r.top; y < r.bottom; ++y) ASSERT_EQ(PixelOf(image, r.right - 1, y), ColorToRgb(clBtnShadow)) << y;
@@ -377,7 +377,7 @@ TEST_F(Form1Test, NothingCoversTheColumnFramesEdges) {
 TEST_F(Form1Test, ResultLabelShowsCm2FlushRightOnWhite) {
   ShowActive();
   const QImage image = Grab();
-  const Rect r = form_->Find("lbl4")->Bounds();
+  const Rect r = form_->Model().Find("lbl4")->bounds;
   int first_ink = -1;
   for (int x = r.left; x < r.right && first_ink < 0; ++x) {
     for (int y = r.top; y < r.bottom; ++y) {
@@ -417,7 +417,7 @@ TEST_F(Form1Test, ScrollBarsExactlyWhenTheClientAreaIsSmaller) {
     EXPECT_EQ(form_->ScrollArea()->horizontalScrollBar()->isVisible(), c.horizontal);
     EXPECT_EQ(form_->ScrollArea()->verticalScrollBar()->isVisible(), c.vertical);
     // Resizing moves and resizes no control.
-    EXPECT_EQ(form_->Find("Panel7")->Bounds(), Rect::FromBounds(16, 8, 1041, 41));
+    EXPECT_EQ(form_->Model().Find("Panel7")->bounds, Rect::FromBounds(16, 8, 1041, 41));
     EXPECT_EQ(form_->Windowed("Panel7")->pos(), QPoint(16, 8));
   }
   // The horizontal bar moves every control together.
@@ -458,7 +458,7 @@ TEST(Form1PaintTest, PictureFailingAtFirstPaintGoesToTheSink) {
   const std::string& bytes = w.Bytes();
   auto form = BuildFormFromDescription({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, {});
   std::vector<std::string> reported;
-  form->SetFailureSink([&](const Exception& e) { reported.push_back(e.Message()); });
+  form->Model().SetFailureSink([&](const Exception& e) { reported.push_back(e.Message()); });
   form->show();
   form->Surface()->grab();
   form->Surface()->grab();
@@ -490,21 +490,21 @@ TEST_F(Form1Test, EveryInitialCaptionFitsItsControl) {
       start = end + 2;
     }
   };
-  for (const ControlEntry& entry : form_->Controls()) {
-    if (const TLabel* label = form_->Label(entry.name)) {
+  for (const FormControl& entry : form_->Model().Controls()) {
+    if (const TLabel* label = form_->Model().Label(entry.name)) {
       // A result label's leading spaces only pad: its "Cm² " is what must show.
       const std::string& caption = label->Caption();
       const std::size_t first = label->Look().alignment == TextAlignment::RightJustify
                                     ? caption.find_first_not_of(' ')
                                     : 0;
-      check(entry.name, caption.substr(first), label->Look().font, entry.Bounds().Width());
+      check(entry.name, caption.substr(first), label->Look().font, entry.bounds.Width());
     } else if (const auto* text = form_->As<TStaticText>(entry.name)) {
       FontSpec font;
       font.height = -16;
       font.bold = true;
-      check(entry.name, text->Caption(), font, entry.Bounds().Width() - 2);
+      check(entry.name, text->Caption(), font, entry.bounds.Width() - 2);
     } else if (const auto* panel = form_->As<TPanel>(entry.name)) {
-      const Size size{entry.Bounds().Width(), entry.Bounds().Height()};
+      const Size size{entry.bounds.Width(), entry.bounds.Height()};
       check(entry.name, panel->Look().caption, panel->Look().font, PanelInterior(size, panel->Look()).Width());
     }
   }
@@ -512,11 +512,11 @@ TEST_F(Form1Test, EveryInitialCaptionFitsItsControl) {
   // 97-pixel electrolysis text they take 100 here (25 per line), so the text
   // starts a pixel above the label and loses its blank leading rows only:
   // no ink on the label's first and last rows.
-  canvas.SetFont(form_->Label("Label5")->Look().font);
+  canvas.SetFont(form_->Model().Label("Label5")->Look().font);
   EXPECT_LE(4 * canvas.Metrics().height, 137);
   form_->show();
   const QImage image = Grab();
-  const Rect r = form_->Find("Label20")->Bounds();
+  const Rect r = form_->Model().Find("Label20")->bounds;
   for (int x = r.left; x < r.right; ++x) {
     ASSERT_EQ(PixelOf(image, x, r.top), ColorToRgb(clSilver)) << x;
     ASSERT_EQ(PixelOf(image, x, r.bottom - 1), ColorToRgb(clSilver)) << x;

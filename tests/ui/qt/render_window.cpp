@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
       {"btn1Click", [] {}}, {"btn2Click", [] {}}, {"Button1Click", [] {}}, {"Button2Click", [] {}}};
   try {
     auto form = anod::BuildForm1(handlers);
-    form->SetFailureSink([](const anod::Exception& e) {
+    form->Model().SetFailureSink([](const anod::Exception& e) {
       std::fprintf(stderr, "%s\n", anod::Cp1252ToUtf8(e.Message()).c_str());
     });
     if (argc == 3 && std::strcmp(argv[1], "--show") == 0) {
