@@ -17,8 +17,6 @@
 namespace anod {
 namespace {
 
-Rect ToRect(const QRect& r) { return Rect::FromBounds(r.x(), r.y(), r.width(), r.height()); }
-
 bool CanTakeFocus(const FormControl& control) {
   const auto* w = dynamic_cast<const QWidget*>(control.windowed);
   return w != nullptr && w->isEnabled() && !w->isHidden();

@@ -12,8 +12,6 @@
 namespace anod {
 namespace {
 
-Rect ToRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
-
 Size SizeOf(const QWidget& w) { return {w.width(), w.height()}; }
 
 }  // namespace

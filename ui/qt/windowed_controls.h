@@ -12,6 +12,10 @@
 
 namespace anod {
 
+// A widget's rectangle (a paint event's, a geometry) in the model's terms:
+// QRect(10, 20, 30, 40) -> Rect{10, 20, 40, 60}.
+inline Rect ToRect(const QRect& r) { return Rect::FromBounds(r.x(), r.y(), r.width(), r.height()); }
+
 class TEdit final : public QLineEdit, public EditBoxControl {
   Q_OBJECT
  public:

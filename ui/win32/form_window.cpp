@@ -11,6 +11,8 @@
 #include "ui/win32/panel_window.h"
 #include "ui/win32/windowed_children.h"
 #include "ui/window_scroll.h"
+#include "widgets/vivid_application.h"
+#include "widgets/vivid_button_model.h"
 #include "widgets/win32/button_notifications.h"
 
 namespace anod {
@@ -211,17 +213,44 @@ bool TWin32Form::PreTranslate(const MSG& message) {
       if (FormModel::KeepsScrollKeys(focused)) return false;
       Scroll(SB_VERT, message.wParam == VK_NEXT ? SB_PAGEDOWN : SB_PAGEUP);
       return true;
-    case VK_RETURN: {
-      // Colored buttons take Enter themselves; no button here is a default
-      // one, so Enter elsewhere clicks nothing.
-      const auto it = push_buttons_.find(focus);
-      if (it == push_buttons_.end()) return false;
-      SendMessageA(focus, BM_CLICK, 0, 0);
-      return true;
-    }
+    case VK_RETURN:
+    case VK_ESCAPE:
+      return PressButtonForKey(focus, focused, message.wParam == VK_RETURN);
     default:
       return false;
   }
+}
+
+bool TWin32Form::PressButtonForKey(HWND focus, const FormControl* focused, bool enter) {
+  // Enter on a standard push button clicks it (a BUTTON outside a dialog
+  // does not by itself); a colored button takes its keys itself.
+  if (push_buttons_.count(focus) != 0) {
+    if (enter) SendMessageA(focus, BM_CLICK, 0, 0);
+    return enter;
+  }
+  if (focused != nullptr && dynamic_cast<ColoredButtonControl*>(focused->windowed) != nullptr) return false;
+  // Elsewhere the key rule picks the window's Default button for Enter, its
+  // Cancel button for Escape, as on Qt. The main window has neither, so
+  // there both keys click nothing.
+  std::vector<PushButtonKeys> keys;
+  std::vector<const FormControl*> buttons;
+  for (const FormControl& control : model_->Controls()) {
+    const HWND window = WindowOf(&control);
+    auto* colored = dynamic_cast<ColoredButtonControl*>(control.windowed);
+    if (colored == nullptr && push_buttons_.count(window) == 0) continue;
+    keys.push_back({colored != nullptr && colored->Model().Default(), colored != nullptr && colored->Model().Cancel(),
+                    IsWindowEnabled(window) != FALSE, IsWindowVisible(window) != FALSE});
+    buttons.push_back(&control);
+  }
+  const int chosen = ButtonForKey(keys, enter);
+  if (chosen < 0) return false;
+  const FormControl& button = *buttons[static_cast<std::size_t>(chosen)];
+  if (auto* colored = dynamic_cast<ColoredButtonControl*>(button.windowed)) {
+    colored->Model().Click();
+  } else {
+    SendMessageA(WindowOf(&button), BM_CLICK, 0, 0);
+  }
+  return true;
 }
 
 // ----- Showing -----
