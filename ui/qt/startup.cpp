@@ -6,6 +6,7 @@
 #include "core/float_environment.h"
 #include "pictures/jpeg_module.h"
 #include "platform/executable_path.h"
+#include "platform/qt/application_font.h"
 #include "platform/locale.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/failure_report.h"
@@ -114,6 +115,7 @@ int RunAnodisation(int argc, char** argv, const StartUpHooks& hooks) {
   ResetFloatingPointUnit();
   RereadLocaleDecimalMark();
   TApplication app(argc, argv, ExecutablePath());
+  UseWindowFontForApplication(FontSpec{});  // the description's window font, MS Sans Serif -11
   const ToolkitFrenchInUse toolkit_french;
   TVividApplication::Instance().OnFailure = [](const Exception& failure) {
     ReportFailureLater(QApplication::focusWidget(), failure);
