@@ -73,15 +73,21 @@ void AppendWrapped(const Measurer& m, std::string_view paragraph, int width, boo
     }
     const std::string_view rest = paragraph.substr(pos);
     const bool by_prefix = word_ends.size() > 1 && rest.find('\t') == kNone;
-    const std::vector<int> widths = by_prefix ? m.canvas.PrefixWidths(rest, word_ends) : std::vector<int>{};
-    const auto width_to = [&](std::size_t i) { return by_prefix ? widths[i] : m.Width(rest.substr(0, word_ends[i])); };
     std::size_t end = kNone;
     int end_width = -1;
-    for (std::size_t i = 0; i < word_ends.size(); ++i) {
-      const int w = i > 0 ? width_to(i) : -1;
-      if (w > width) break;
-      end = pos + word_ends[i];
-      end_width = by_prefix ? widths[i] : w;
+    // Widths grow word by word, so a rest whose last word fits is one line.
+    const int whole = by_prefix ? m.Width(rest.substr(0, word_ends.back())) : 0;
+    if (by_prefix && whole <= width) {
+      end = pos + word_ends.back();
+      end_width = whole;
+    } else {
+      const std::vector<int> widths = by_prefix ? m.canvas.PrefixWidths(rest, word_ends) : std::vector<int>{};
+      for (std::size_t i = 0; i < word_ends.size(); ++i) {
+        const int w = i == 0 ? -1 : by_prefix ? widths[i] : m.Width(rest.substr(0, word_ends[i]));
+        if (w > width) break;
+        end = pos + word_ends[i];
+        end_width = by_prefix ? widths[i] : w;
+      }
     }
     if (end == kNone) end = n;  // an empty paragraph, or spaces alone
     RawLine line{std::string(paragraph.substr(pos, end - pos)), std::nullopt};
