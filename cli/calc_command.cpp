@@ -1,5 +1,6 @@
 #include "cli/calc_command.h"
 
+#include <algorithm>
 #include <array>
 #include <istream>
 #include <new>
@@ -108,10 +109,18 @@ class DecimalMarkScope {
   char saved_;
 };
 
+// A field in Windows-1252. Nearly every field is plain ASCII, the same
+// bytes in both encodings, and is taken as it is.
+std::string FieldText(std::string_view utf8) {
+  const bool ascii =
+      std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return ascii ? std::string(utf8) : Utf8ToCp1252(utf8);
+}
+
 // `texts` are UTF-8; a failure's message lands in the result.
 CalcResult Run(const CalculatorInfo& calculator, std::span<const std::string_view> texts, bool& failed) {
   ShapeInputs inputs;
-  for (std::size_t i = 0; i < texts.size(); ++i) inputs.texts[i] = Utf8ToCp1252(texts[i]);
+  for (std::size_t i = 0; i < texts.size(); ++i) inputs.texts[i] = FieldText(texts[i]);
   ShapeResult captions;
   CalcResult result;
   failed = false;

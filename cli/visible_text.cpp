@@ -18,7 +18,16 @@ void AppendVisibleUtf8(std::string& out, std::string_view cp1252) {
       const char escape[] = {'\\', 'x', kHex[cp >> 4], kHex[cp & 0xF]};
       out.append(escape, sizeof escape);
     } else {
-      out += Cp1252ToUtf8(cp1252.substr(plain, 1));
+      // A printable character of the upper half ("\xB2" -> "²", "\x80" ->
+      // "€"): two bytes of UTF-8, three from U+0800 on; none is above U+FFFF.
+      if (cp < 0x800) {
+        const char utf8[] = {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F))};
+        out.append(utf8, sizeof utf8);
+      } else {
+        const char utf8[] = {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                             static_cast<char>(0x80 | (cp & 0x3F))};
+        out.append(utf8, sizeof utf8);
+      }
     }
     i = plain + 1;
   }

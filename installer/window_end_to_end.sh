@@ -6,8 +6,11 @@
 # from its installed path, typed into and clicked with xdotool, the screen
 # checked for the lime, black and red where they belong, the box titled
 # "anodisation" for "1e400" staying above the window when its title bar is
-# clicked, then answered, closed with Alt+F4; silent uninstall, everything
-# gone.
+# clicked, then answered, closed with Alt+F4; the program again at 120 and
+# 144 dpi, fitting the 1280 x 1024 screen and scrolled by Page Down and the
+# wheel until its last control shows whole; silent uninstall, everything
+# gone. Every wait is bounded, and the prefix's Wine processes end with the
+# script, whatever way it ends.
 #   window_end_to_end.sh SETUP.exe WINE_LOADER PREFIX_BASE WORK_FOLDER
 set -euo pipefail
 setup=$1 loader=$2 work=$4
@@ -15,7 +18,10 @@ export WINEPREFIX=$3-window WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 wineserver="$(dirname "$loader")/wineserver"
 [ -x "$wineserver" ] || wineserver=wineserver
 wine() { "$loader" "$@" </dev/null; }
-settle_wine() { "$wineserver" -w; }
+settle_wine() { timeout 120 "$wineserver" -w || fail "Wine did not settle"; }
+# Activation waits for the window manager: bounded, and not fatal by itself.
+activate() { timeout 10 xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true; }
+trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
 settle_pause=0.2
 source "$(dirname "$0")/../tests/support/screen_checks.sh"
 mkdir -p "$work"
@@ -43,7 +49,7 @@ wine "$setup" &
 setup_pid=$!
 installer=$(timeout 60 xdotool search --sync --onlyvisible --name "^$setup_title" | head -n 1) \
   || fail "no installer window titled \"$setup_title\""
-xdotool windowactivate --sync "$installer" || true
+activate "$installer"
 settle setup_welcome
 xdotool key Return
 settle setup_licence
@@ -54,7 +60,7 @@ wait_for_count "$setup_title" 2
 settle setup_question
 xdotool key n
 wait_for_count "$setup_title" 1
-xdotool windowactivate --sync "$installer" || true
+activate "$installer"
 xdotool key Return  # "J'accepte"
 sleep 0.5
 xdotool key Return  # "Installer", into the proposed folder
@@ -73,7 +79,7 @@ xdotool key Return
 wait "$setup_pid" || fail "the installer ended with $?"
 launched=$(timeout 60 xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n 1) \
   || fail "\"Lancer Anodisation\" did not start the program"
-xdotool windowactivate --sync "$launched" || true
+activate "$launched"
 xdotool key --clearmodifiers alt+F4
 wait_for_count "$caption" 0
 settle_wine
@@ -83,7 +89,7 @@ wine 'C:\Program Files\Anodisation\anodisation.exe' &
 pid=$!
 wid=$(timeout 60 xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n 1) \
   || fail "no window titled \"$caption\""
-xdotool windowactivate --sync "$wid" || true
+activate "$wid"
 settle before
 # The client area starts at the window's first navy pixel: nothing covers
 # the band above and left of the controls.
@@ -165,7 +171,7 @@ above() {  # above A B: A lies above B in the window manager's stacking order
   [ -n "$a" ] && [ -n "$b" ] && [ "$a" -gt "$b" ]
 }
 above "$box" "$wid" || fail "the box went below the main window after a click on its title bar"
-xdotool windowactivate --sync "$box" || true
+activate "$box"
 xdotool key Return
 for _ in $(seq 1 100); do
   xdotool search --onlyvisible --name '^anodisation$' >/dev/null 2>&1 || break
@@ -177,13 +183,81 @@ crop after_box "${LBL4[@]}" lbl4_after_box
 differs lbl4_after lbl4_after_box && fail "lbl4 changed after the failed calculation"
 
 step "close with Alt+F4"
-xdotool windowactivate --sync "$wid" || true
+activate "$wid"
 xdotool key --clearmodifiers alt+F4
 status=0
 timeout 20 tail --pid="$pid" -f /dev/null || fail "the program did not end"
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "exit code $status"
 settle_wine
+
+# At 120 and 144 dpi (Wine reads the user's LogPixels as a program starts)
+# the window font follows the screen's DPI and the layout the font's "0",
+# while the window keeps its outer size and so fits the screen. Page Down
+# (from the button after Edit1: an edit box keeps the page keys), the wheel
+# and the wheel tilted right bring the last control, the fixing text Label9
+# (silver, 241 x 137 as laid out), whole into the client area's bottom right
+# corner, where the scroll bars begin.
+last_silver_block() {  # last_silver_block shot x y w h -> x0 y0 x1 y1 of the bottom-right silver block
+  # A block, not a scroll bar's part: silver for 40 pixels and more both
+  # leftwards and upwards from its bottom-right corner.
+  convert "$work/$1.png" -crop "$4x$5+$2+$3" +repage txt:- | awk -F'[,: ]+' -v ox="$2" -v oy="$3" '
+    NR > 1 {
+      x = $1; y = $2
+      if ($0 ~ /#C0C0C0/) { left[x, y] = left[x - 1, y] + 1; up[x, y] = up[x, y - 1] + 1 }
+      if (left[x, y] >= 40 && up[x, y] >= 40 && x + y > best) { best = x + y; bx = x; by = y }
+    }
+    END { if (best) print ox + bx - left[bx, by] + 1, oy + by - up[bx, by] + 1, ox + bx, oy + by }'
+}
+pixel() { convert "$work/$1.png" -crop "1x1+$2+$3" +repage txt:- | awk 'NR == 2 {print $3}'; }
+for dpi in 120 144; do
+  step "at $dpi dpi: fits the 1280 x 1024 screen, scrolls to its last control"
+  timeout 60 "$loader" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+    </dev/null >/dev/null 2>&1 || fail "LogPixels not set to $dpi"
+  settle_wine
+  wine 'C:\Program Files\Anodisation\anodisation.exe' &
+  pid=$!
+  wid=$(timeout 60 xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n 1) \
+    || fail "no window titled \"$caption\" at $dpi dpi"
+  activate "$wid"
+  settle "dpi${dpi}_start"
+  read -r fx fy fw fh < <(xwininfo -frame -id "$wid" | awk '/Absolute upper-left X/ {x=$4}
+    /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+  echo "window ${fw} x ${fh} at ($fx, $fy), frame included"
+  [ "$fx" -ge 0 ] && [ "$fy" -ge 0 ] && [ $((fx + fw)) -le 1280 ] && [ $((fy + fh)) -le 1024 ] ||
+    fail "at $dpi dpi the window leaves the 1280 x 1024 screen"
+  read -r x y w h < <(xwininfo -id "$wid" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+    /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+  xdotool key Tab
+  for _ in $(seq 1 8); do xdotool key Next; done
+  xdotool mousemove --sync $((x + w / 2)) $((y + h / 2))
+  for _ in $(seq 1 10); do xdotool click 5; done
+  for _ in $(seq 1 40); do xdotool click 7; done
+  xdotool mousemove --sync 1 1
+  settle "dpi${dpi}_end"
+  # Label9 lies in the window's bottom right quarter once scrolled to the end.
+  read -r x0 y0 x1 y1 < <(last_silver_block "dpi${dpi}_end" $((x + w / 2)) $((y + h / 2)) $((w - w / 2)) $((h - h / 2))) ||
+    true
+  [ -n "${y1:-}" ] || fail "at $dpi dpi no silver block in the window's bottom right quarter"
+  bw=$((x1 - x0 + 1)) bh=$((y1 - y0 + 1))
+  echo "Label9 shown from ($x0, $y0) to ($x1, $y1): $bw x $bh, laid out 241 x 137"
+  # Whole: navy left of it and above it, its sides in the laid-out ratio
+  # (one pixel of rounding on each).
+  [ "$(pixel "dpi${dpi}_end" $((x0 - 1)) "$y1")" = "#000080" ] && [ "$(pixel "dpi${dpi}_end" "$x1" $((y0 - 1)))" = "#000080" ] ||
+    fail "at $dpi dpi the silver block at ($x0, $y0) is not Label9 whole"
+  ratio_error=$((bw * 137 - bh * 241))
+  [ "${ratio_error#-}" -le $((241 + 137)) ] || fail "at $dpi dpi Label9 shows $bw x $bh, cut short"
+  [ "$bw" -gt 241 ] || fail "at $dpi dpi Label9 is $bw wide, not scaled up"
+  # The scroll bars start right of it and below it: the scrolling reached
+  # the controls' extent, nothing is left beyond.
+  [ "$(pixel "dpi${dpi}_end" $((x1 + 1)) "$y1")" != "#000080" ] && [ "$(pixel "dpi${dpi}_end" "$x1" $((y1 + 1)))" != "#000080" ] ||
+    fail "at $dpi dpi navy beyond Label9: not scrolled to the end"
+  activate "$wid"
+  xdotool key --clearmodifiers alt+F4
+  timeout 20 tail --pid="$pid" -f /dev/null || fail "the program did not end at $dpi dpi"
+  wait "$pid" || fail "exit code $? at $dpi dpi"
+  settle_wine
+done
 
 step "uninstall silently"
 wine 'C:\Program Files\Anodisation\uninstall.exe' /S

@@ -20,6 +20,27 @@ int g_screen_bits = 24;
 
 std::unique_ptr<TGraphic> CreateJPEGImage() { return std::make_unique<TJPEGImage>(); }
 
+// The decoder writes the bitmap's rows over whatever memory held; on every
+// way out, the rows no pass has reached are blackened, so a decode cut short
+// (a failure, a cancel) leaves them black as a new bitmap's are.
+class UnreachedRowsBlackened {
+ public:
+  UnreachedRowsBlackened(TBitmap& bitmap, const jpeg_decompress_struct& info) : bitmap_(bitmap), info_(info) {}
+  ~UnreachedRowsBlackened() {
+    PassEnded();
+    bitmap_.ClearRowsFrom(reached_);
+  }
+  UnreachedRowsBlackened(const UnreachedRowsBlackened&) = delete;
+  UnreachedRowsBlackened& operator=(const UnreachedRowsBlackened&) = delete;
+  // A pass writes rows from the top; a later one may stop above an earlier one.
+  void PassEnded() { reached_ = std::max(reached_, static_cast<int>(info_.output_scanline)); }
+
+ private:
+  TBitmap& bitmap_;
+  const jpeg_decompress_struct& info_;
+  int reached_ = 0;
+};
+
 // Frames beyond this many pixels are refused before any bitmap is made.
 constexpr long long kMaxPixels = 64LL * 1024 * 1024;
 constexpr int kQuantizedColors = 236;
@@ -224,7 +245,8 @@ void TJPEGImage::Decode(TBitmap& bitmap) {
   if (info.output_components != (eight_bit ? 1 : 3)) {
     throw EJPEG("Erreur JPEG #" + std::to_string(static_cast<int>(JERR_CONVERSION_NOTIMPL)));
   }
-  bitmap.SetSize(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
+  bitmap.SetSizeForOverwrite(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
+  UnreachedRowsBlackened unreached(bitmap, info);
   // Row y lies y strides below row 0, whatever the height (one row included).
   std::uint8_t* const first_row = bitmap.ScanLine(0);
   const std::ptrdiff_t stride = bitmap.Stride();
@@ -246,6 +268,7 @@ void TJPEGImage::Decode(TBitmap& bitmap) {
       decompressor.StartOutput(info.input_scan_number);
       take_palette();
       decompressor.ReadRows(first_row, stride);
+      unreached.PassEnded();
       decompressor.FinishOutput();
     }
     info.dct_method = final_dct;
@@ -258,6 +281,7 @@ void TJPEGImage::Decode(TBitmap& bitmap) {
   }
   if (!scan_by_scan || final_two_pass) take_palette();
   decompressor.ReadRows(first_row, stride);
+  unreached.PassEnded();
   if (scan_by_scan) decompressor.FinishOutput();
   decompressor.FinishDecompress();
 }

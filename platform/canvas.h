@@ -18,6 +18,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/colors.h"
 #include "platform/geometry.h"
@@ -88,6 +89,12 @@ class Canvas {
   virtual void SetCharExtra(int pixels) = 0;
   // Advance width of a single-line run.
   virtual int TextWidth(std::string_view text) = 0;
+  // The advance widths of prefixes of a single-line run, from one
+  // measurement of the whole run: element i is TextWidth of the first
+  // ends[i] characters (0 < ends[i] <= text.size()). Text laid out by words
+  // measures a paragraph this way once per line instead of once per word.
+  //   PrefixWidths("ab cd", {2, 5}) -> {TextWidth("ab"), TextWidth("ab cd")}
+  virtual std::vector<int> PrefixWidths(std::string_view text, std::span<const std::size_t> ends) = 0;
   // Draws a single-line run whose character cell starts at (x, y) (the top of
   // the cell, not the baseline), without background. A non-zero angle in
   // degrees turns the run counter-clockwise around (x, y).

@@ -1,6 +1,7 @@
 #include "platform/draw_text.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace anod {
@@ -44,10 +45,15 @@ struct Measurer {
   }
 };
 
-void AppendWrapped(const Measurer& m, std::string_view paragraph, int width, bool wrap,
-                   std::vector<std::string>& lines) {
+// A line as wrapping leaves it, with its width when wrapping has measured it.
+struct RawLine {
+  std::string text;
+  std::optional<int> width;
+};
+
+void AppendWrapped(const Measurer& m, std::string_view paragraph, int width, bool wrap, std::vector<RawLine>& lines) {
   if (!wrap) {
-    lines.emplace_back(paragraph);
+    lines.push_back({std::string(paragraph), std::nullopt});
     return;
   }
   constexpr std::size_t kNone = std::string_view::npos;
@@ -55,20 +61,38 @@ void AppendWrapped(const Measurer& m, std::string_view paragraph, int width, boo
   std::size_t pos = 0;
   do {
     // Greedy: the longest run of whole words from pos that fits, at least one
-    // word. Leading spaces of a paragraph belong to its first line.
-    std::size_t end = kNone;
-    std::size_t scan = pos;
-    while (true) {
-      std::size_t w = scan;
+    // word. Leading spaces of a paragraph belong to its first line. The
+    // rest of the paragraph is measured once at every word's end (a tab
+    // moves to its stop, so a rest with one is measured word by word).
+    std::vector<std::size_t> word_ends;  // from pos
+    for (std::size_t w = pos;;) {
       while (w < n && paragraph[w] == ' ') ++w;
       if (w >= n) break;  // only spaces remain: they end the paragraph unseen
       while (w < n && paragraph[w] != ' ') ++w;
-      if (end != kNone && m.Width(paragraph.substr(pos, w - pos)) > width) break;
-      end = w;
-      scan = w;
+      word_ends.push_back(w - pos);
+    }
+    const std::string_view rest = paragraph.substr(pos);
+    const bool by_prefix = word_ends.size() > 1 && rest.find('\t') == kNone;
+    std::size_t end = kNone;
+    int end_width = -1;
+    // Widths grow word by word, so a rest whose last word fits is one line.
+    const int whole = by_prefix ? m.Width(rest.substr(0, word_ends.back())) : 0;
+    if (by_prefix && whole <= width) {
+      end = pos + word_ends.back();
+      end_width = whole;
+    } else {
+      const std::vector<int> widths = by_prefix ? m.canvas.PrefixWidths(rest, word_ends) : std::vector<int>{};
+      for (std::size_t i = 0; i < word_ends.size(); ++i) {
+        const int w = i == 0 ? -1 : by_prefix ? widths[i] : m.Width(rest.substr(0, word_ends[i]));
+        if (w > width) break;
+        end = pos + word_ends[i];
+        end_width = by_prefix ? widths[i] : w;
+      }
     }
     if (end == kNone) end = n;  // an empty paragraph, or spaces alone
-    lines.emplace_back(paragraph.substr(pos, end - pos));
+    RawLine line{std::string(paragraph.substr(pos, end - pos)), std::nullopt};
+    if (end_width >= 0) line.width = end_width;
+    lines.push_back(std::move(line));
     pos = end;
     while (pos < n && paragraph[pos] == ' ') ++pos;
   } while (pos < n);
@@ -82,9 +106,9 @@ std::vector<TextLine> LayoutText(Canvas& canvas, std::string_view text, int widt
   const bool single = (flags & TextFormat::SingleLine) != 0;
   const bool wrap = !single && (flags & TextFormat::WordBreak) != 0;
 
-  std::vector<std::string> raw;
+  std::vector<RawLine> raw;
   if (single) {
-    raw.emplace_back(text);
+    raw.push_back({std::string(text), std::nullopt});
   } else {
     std::size_t start = 0;
     while (true) {
@@ -98,14 +122,15 @@ std::vector<TextLine> LayoutText(Canvas& canvas, std::string_view text, int widt
 
   std::vector<TextLine> lines;
   lines.reserve(raw.size());
-  for (const std::string& r : raw) {
+  for (RawLine& r : raw) {
     TextLine line;
-    if ((flags & TextFormat::NoPrefix) != 0) {
-      line.text = r;
+    if ((flags & TextFormat::NoPrefix) != 0 || r.text.find('&') == std::string::npos) {
+      line.text = std::move(r.text);
+      line.width = r.width ? *r.width : m.Width(line.text);
     } else {
-      line.text = StripPrefixes(r, &line.underline);
+      line.text = StripPrefixes(r.text, &line.underline);
+      line.width = m.Width(line.text);
     }
-    line.width = m.Width(line.text);
     lines.push_back(std::move(line));
   }
   return lines;

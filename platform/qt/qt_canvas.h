@@ -37,6 +37,7 @@ class QtCanvas final : public Canvas {
   FontMetrics Metrics() override;
   void SetCharExtra(int pixels) override;
   int TextWidth(std::string_view text) override;
+  std::vector<int> PrefixWidths(std::string_view text, std::span<const std::size_t> ends) override;
   void DrawTextRun(int x, int y, std::string_view text, TColor color, int angle_degrees = 0) override;
   void StrokeText(int x, int y, std::string_view text, TColor color, int pen_width) override;
 
@@ -63,6 +64,10 @@ class QtCanvas final : public Canvas {
   State state_;
   std::vector<State> saved_;
   QFont qfont_;
+  // What is kept of the current font's measures, for the whole run.
+  struct MeasuredFont;
+  static MeasuredFont& Measured(const FontSpec& font, int char_extra, const QFont& qfont);
+  MeasuredFont* measured_ = nullptr;
   FontMetrics metrics_;
   bool qfont_valid_ = false;
 };

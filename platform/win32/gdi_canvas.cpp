@@ -147,6 +147,19 @@ int GdiCanvas::TextWidth(std::string_view text) {
   return size.cx;
 }
 
+std::vector<int> GdiCanvas::PrefixWidths(std::string_view text, std::span<const std::size_t> ends) {
+  // The partial extents of one measurement, as measuring each prefix gives them.
+  std::vector<int> extents(text.size());
+  SIZE size{};
+  if (!text.empty()) {
+    GetTextExtentExPointA(dc_, text.data(), static_cast<int>(text.size()), 0, nullptr, extents.data(), &size);
+  }
+  std::vector<int> widths;
+  widths.reserve(ends.size());
+  for (const std::size_t end : ends) widths.push_back(end == 0 ? 0 : extents[end - 1]);
+  return widths;
+}
+
 void GdiCanvas::DrawTextRun(int x, int y, std::string_view text, TColor color, int angle_degrees) {
   if (angle_degrees != 0) SelectObject(dc_, CachedFont(state_.font, angle_degrees));
   SetTextColor(dc_, ToColorRef(color));

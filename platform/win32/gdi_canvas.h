@@ -37,6 +37,7 @@ class GdiCanvas final : public Canvas {
   FontMetrics Metrics() override;
   void SetCharExtra(int pixels) override;
   int TextWidth(std::string_view text) override;
+  std::vector<int> PrefixWidths(std::string_view text, std::span<const std::size_t> ends) override;
   void DrawTextRun(int x, int y, std::string_view text, TColor color, int angle_degrees = 0) override;
   void StrokeText(int x, int y, std::string_view text, TColor color, int pen_width) override;
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -50,6 +51,19 @@ TEST(BitmapTest, RowsArePaddedAndBoundsChecked) {
   }
 }
 
+TEST(BitmapTest, SizeForOverwriteBlackensPaddingAndTheRowsLeft) {
+  TBitmap b;
+  b.SetSizeForOverwrite(3, 4);  // 9 bytes of pixels, 3 of padding a row
+  for (int y = 0; y < 4; ++y) {
+    std::fill(b.ScanLine(y), b.ScanLine(y) + 9, std::uint8_t{7});
+    EXPECT_EQ(b.ScanLine(y)[9] | b.ScanLine(y)[10] | b.ScanLine(y)[11], 0) << y;
+  }
+  b.ClearRowsFrom(2);
+  EXPECT_EQ(b.ScanLine(1)[8], 7);
+  EXPECT_EQ(b.ScanLine(2)[0], 0);
+  EXPECT_EQ(b.ScanLine(3)[8], 0);
+}
+
 // A 24-bit bitmap whose every pixel has its own colour, so a reduction that
 // averaged would show colours the bitmap does not hold.
 void FillDistinct(TBitmap& b, int w, int h) {
@@ -64,22 +78,31 @@ void FillDistinct(TBitmap& b, int w, int h) {
   }
 }
 
-TEST(BitmapTest, TrueColourReductionKeepsWholeRowsAndColumns) {
-  TBitmap b;
-  FillDistinct(b, 19, 13);
-  ImageCanvas out(40, 30, clWhite);
-  const Rect r{3, 2, 3 + 12, 2 + 9};
-  b.DrawScaled(out.canvas(), r);
-  for (int y = 0; y < 9; ++y) {
-    for (int x = 0; x < 12; ++x) {
-      const std::uint8_t* src = b.ScanLine(y * 13 / 9) + 3 * (x * 19 / 12);
-      SCOPED_TRACE(std::to_string(x) + "," + std::to_string(y));
-      EXPECT_EQ(out.Pixel(r.left + x, r.top + y), (Rgb{src[2], src[1], src[0]}));
+TEST(BitmapTest, TrueColourStretchKeepsWholeRowsAndColumns) {
+  // Reduced, and enlarged from a bitmap whose rows need no padding (its
+  // last pixel ends the bitmap's memory).
+  const struct {
+    int sw, sh, dw, dh;
+  } rows[] = {{19, 13, 12, 9}, {4, 3, 9, 7}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::to_string(row.sw) + "x" + std::to_string(row.sh) + " to " + std::to_string(row.dw) + "x" +
+                 std::to_string(row.dh));
+    TBitmap b;
+    FillDistinct(b, row.sw, row.sh);
+    ImageCanvas out(40, 30, clWhite);
+    const Rect r{3, 2, 3 + row.dw, 2 + row.dh};
+    b.DrawScaled(out.canvas(), r);
+    for (int y = 0; y < row.dh; ++y) {
+      for (int x = 0; x < row.dw; ++x) {
+        const std::uint8_t* src = b.ScanLine(y * row.sh / row.dh) + 3 * (x * row.sw / row.dw);
+        SCOPED_TRACE(std::to_string(x) + "," + std::to_string(y));
+        EXPECT_EQ(out.Pixel(r.left + x, r.top + y), (Rgb{src[2], src[1], src[0]}));
+      }
     }
+    // Nothing outside the rectangle.
+    EXPECT_EQ(out.Pixel(2, 2), (Rgb{255, 255, 255}));
+    EXPECT_EQ(out.Pixel(r.right, r.bottom), (Rgb{255, 255, 255}));
   }
-  // Nothing outside the rectangle.
-  EXPECT_EQ(out.Pixel(2, 2), (Rgb{255, 255, 255}));
-  EXPECT_EQ(out.Pixel(15, 11), (Rgb{255, 255, 255}));
 }
 
 TEST(BitmapTest, EightBitRowsDrawThroughThePalette) {

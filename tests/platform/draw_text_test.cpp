@@ -107,5 +107,40 @@ TEST(DrawFormattedTextTest, PrefixUnderlinesTheNextCharacter) {
   EXPECT_NE(with.image(), without.image());
 }
 
+// Wrapping measures a paragraph once and reads its words' widths from it, so
+// each prefix must measure as that prefix alone would.
+TEST(PrefixWidthsTest, EachPrefixMeasuresAsItselfAlone) {
+  FontSpec result_font;
+  result_font.height = -19;
+  result_font.bold = true;
+  FontSpec black_face;
+  black_face.name = "Arial Black";
+  black_face.height = -16;
+  const struct {
+    const char* text;
+    FontSpec font;
+    int char_extra;
+  } rows[] = {
+      {"Eau bouillante pendant 10 \xE0 30mn, fixation", StepTextFont(), 0},
+      {" 244.92 Cm\xB2 ", result_font, 0},
+      {"Rayon de la sph\xE8re: office fiable", WindowFont(), 0},
+      {"CALCULER LA SURFACE", black_face, 0},
+      {"Calculer la surface", WindowFont(), 2},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    ImageCanvas image(10, 10);
+    Canvas& canvas = image.canvas();
+    canvas.SetFont(row.font);
+    canvas.SetCharExtra(row.char_extra);
+    const std::string text = row.text;
+    std::vector<std::size_t> ends;
+    for (std::size_t e = 1; e <= text.size(); ++e) ends.push_back(e);
+    const std::vector<int> widths = canvas.PrefixWidths(text, ends);
+    ASSERT_EQ(widths.size(), ends.size());
+    for (std::size_t i = 0; i < ends.size(); ++i) EXPECT_EQ(widths[i], canvas.TextWidth(text.substr(0, ends[i]))) << ends[i];
+  }
+}
+
 }  // namespace
 }  // namespace anod

@@ -228,6 +228,9 @@ class RecordingCanvas final : public Canvas {
     inner_.SetCharExtra(p);
   }
   int TextWidth(std::string_view t) override { return inner_.TextWidth(t); }
+  std::vector<int> PrefixWidths(std::string_view t, std::span<const std::size_t> e) override {
+    return inner_.PrefixWidths(t, e);
+  }
   void DrawTextRun(int x, int y, std::string_view, TColor c, int) override { runs.push_back({x, y, c, false}); }
   void StrokeText(int x, int y, std::string_view, TColor c, int w) override {
     runs.push_back({x, y, c, true});
