@@ -10,6 +10,7 @@
 #include "ui/qt/accessibility.h"
 #include "ui/qt/failure_report.h"
 #include "ui/qt/session_end.h"
+#include "ui/planner/qt/main_window_commands.h"
 #include "ui/qt/toolkit_french.h"
 #include "widgets/vivid_application.h"
 
@@ -17,18 +18,21 @@ namespace anod {
 namespace {
 
 // The calculators' view of the main window; a child of the window, so it
-// lives as long as the window does.
+// lives as long as the window does. The window's extra commands hear of each
+// caption, to keep the last calculation for the planner.
 class FormCalculatorWindow final : public QObject, public CalculatorWindow {
  public:
-  explicit FormCalculatorWindow(TForm1& form) : QObject(&form), form_(form) {}
+  explicit FormCalculatorWindow(TForm1& form) : QObject(&form), form_(form), commands_(new MainWindowCommands(form)) {}
   std::string EditText(std::string_view name) const override { return form_.EditText(name); }
   void SetLabelCaption(std::string_view name, std::string caption) override {
     form_.SetLabelCaption(name, std::move(caption));
     AnnounceCaptionChange(form_, name);
+    commands_->CaptionWritten(name);
   }
 
  private:
   TForm1& form_;
+  MainWindowCommands* commands_;  // a child of the window
 };
 
 void ShowForm(TForm1& form, ShowRequest request) {
