@@ -6,8 +6,9 @@
 //
 //   new                         title "Plan de bain — Anodisation"
 //   a field typed in            title "Plan de bain — Anodisation*"
-//   saved as bain.anodplan      title "Plan de bain — Anodisation — bain.anodplan"
-//   edited again                title "Plan de bain — Anodisation — bain.anodplan*"
+//   saved as bain.anodplan      title "Plan de bain — Anodisation —
+//   bain.anodplan" edited again                title "Plan de bain —
+//   Anodisation — bain.anodplan*"
 //
 // Before the contents are replaced (Nouveau, Ouvrir…) or the window closes,
 // changed contents ask "Enregistrer les modifications ?": Enregistrer saves
