@@ -37,7 +37,9 @@ TEST(PlanRequest, FromArguments) {
     SCOPED_TRACE(trace);
     const std::optional<PlanRequest> request = PlanRequestFromArguments(c.arguments);
     ASSERT_EQ(request.has_value(), c.planner);
-    if (request) EXPECT_EQ(request->file, c.file);
+    if (request) {
+      EXPECT_EQ(request->file, c.file);
+    }
   }
 }
 

@@ -65,7 +65,9 @@ struct MenuWay {
 TEST(MainWindowCommands, MenuOpensFromTheBackgroundAndItsKeys) {
   const MenuWay ways[] = {
       {"right click on a caption", [](FormDriver& d) {
-         QTest::mouseClick(d.Form().windowHandle(), Qt::RightButton, {}, d.InWindow("Label19", QPoint(2, 2)));
+         const Rect label = d.Form().Drawn("Label19")->Bounds();  // painted on the window's surface
+         const QPoint at = d.Form().Surface()->mapTo(&d.Form(), QPoint(label.left + 2, label.top + 2));
+         QTest::mouseClick(d.Form().windowHandle(), Qt::RightButton, {}, at);
        }, true},
       {"menu key in an edit box", [](FormDriver& d) { d.Key("Edit1", Qt::Key_Menu); }, true},
       {"Shift+F10 in an edit box", [](FormDriver& d) {

@@ -27,7 +27,7 @@ QWidget* PlanCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
   QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
   if (auto* line = qobject_cast<QLineEdit*>(editor)) {
     line->setAccessibleName(name);
-    connect(line, &QLineEdit::textChanged, this, [this, line] { emit const_cast<PlanCellDelegate*>(this)->commitData(line); });
+    connect(line, &QLineEdit::textEdited, this, [this, line] { emit const_cast<PlanCellDelegate*>(this)->commitData(line); });
   }
   return editor;
 }

@@ -139,11 +139,12 @@ int PlanTableModel::MoveRow(int row, int by) {
   return moved;
 }
 
+// The part may take the place of the blank row a new plan starts with, or
+// come after the others: the rows are announced anew either way.
 int PlanTableModel::AddCalculatedPart(const CalculatedPart& part) {
-  const int row = rowCount();
-  beginInsertRows({}, row, row);
+  beginResetModel();
   const auto made = static_cast<int>(editor_.AddCalculatedPart(part));
-  endInsertRows();
+  endResetModel();
   AnnounceChange();
   return made;
 }

@@ -94,7 +94,11 @@ PlanWindow::PlanWindow(bool offers_calculated_part, QWidget* parent)
   resize(metrics.averageCharWidth() * 130, metrics.height() * 40);
 }
 
-PlanWindow::~PlanWindow() = default;
+// The views ask the document until they go: they go first.
+PlanWindow::~PlanWindow() {
+  delete centralWidget();
+  delete model_;
+}
 
 void PlanWindow::BuildActions() {
   struct Command {
@@ -177,7 +181,10 @@ QWidget* PlanWindow::BuildTableSide() {
   table_->setItemDelegate(new PlanCellDelegate(table_));
   table_->setSelectionBehavior(QAbstractItemView::SelectItems);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
-  table_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  // Typing over a cell edits it, F2 or a double click opens it; the arrow
+  // keys move between cells without opening each.
+  table_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
   table_->setTabKeyNavigation(false);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->horizontalHeader()->setSectionResizeMode(static_cast<int>(PlanColumn::kLabel), QHeaderView::Stretch);

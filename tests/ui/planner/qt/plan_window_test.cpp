@@ -214,6 +214,7 @@ TEST_F(PlanWindowTest, RowKeysReachTheRowCommands) {
 TEST_F(PlanWindowTest, FieldsAndCopyReachTheEditor) {
   QLineEdit& rack = *window_->SettingField(PlanSetting::kRack);
   rack.setFocus();
+  rack.clear();
   QTest::keyClicks(&rack, "2x");
   EXPECT_EQ(Editor().SettingText(PlanSetting::kRack), "2x");
   EXPECT_EQ(rack.palette().color(QPalette::Base), RefusedFieldColor());
