@@ -219,7 +219,10 @@ QWidget* PlanWindow::BuildSettings() {
   length_unit_ = new QComboBox(box);
   length_unit_->setObjectName(QStringLiteral("length_unit"));
   for (const LengthUnitInfo& unit : LengthUnits()) length_unit_->addItem(QString::fromUtf8(unit.key));
+  // A combo box reads as its current item ("cm"); the description says
+  // what it is.
   length_unit_->setAccessibleName(QStringLiteral("Unit\u00e9 de longueur"));
+  length_unit_->setAccessibleDescription(length_unit_->accessibleName());
   connect(length_unit_, &QComboBox::activated, this, [this](int index) {
     document_.Editor().SetLengthUnit(LengthUnits()[static_cast<std::size_t>(index)].unit);
     model_->AnnounceChange();
@@ -231,6 +234,7 @@ QWidget* PlanWindow::BuildSettings() {
     const QString title = QString::fromUtf8(PlanSettingTitle(setting));
     field->setAccessibleName(title);
     field->setObjectName(QStringLiteral("setting%1").arg(static_cast<int>(setting)));
+    field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 10);
     // Every change of the text, typed or set by assistive technology; the
     // texts the window fills in from the plan are the editor's already.
     connect(field, &QLineEdit::textChanged, this, [this, setting](const QString& text) {
@@ -243,6 +247,7 @@ QWidget* PlanWindow::BuildSettings() {
       density_unit_ = new QComboBox(box);
       density_unit_->setObjectName(QStringLiteral("density_unit"));
       density_unit_->setAccessibleName(QStringLiteral("Unit\u00e9 de densit\u00e9"));
+      density_unit_->setAccessibleDescription(density_unit_->accessibleName());
       for (const DensityUnitInfo& unit : DensityUnits()) density_unit_->addItem(QString::fromUtf8(unit.shown));
       connect(density_unit_, &QComboBox::activated, this, [this](int index) {
         document_.Editor().SetDensityUnit(DensityUnits()[static_cast<std::size_t>(index)].unit);

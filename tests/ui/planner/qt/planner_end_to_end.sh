@@ -39,11 +39,12 @@ export PATH="$work/prefix/bin:$PATH"
 
 # The desktop's own answer before any window: plans are their type, opened
 # by the program's entry.
-touch "$work/probe.anodplan"
+echo '{}' >"$work/probe.anodplan"
 type=$(gio info -a standard::content-type "$work/probe.anodplan" | awk '/content-type/ { print $2 }')
 [ "$type" = application/x-anodisation-plan ] || { echo "FAIL: a .anodplan file is of type '$type'" >&2; exit 1; }
-gio mime application/x-anodisation-plan | grep -q 'anodisation.desktop' \
-  || { echo "FAIL: no application opens application/x-anodisation-plan" >&2; exit 1; }
+gio mime application/x-anodisation-plan >"$work/gio-mime.log"
+grep -q '^Default application .*: anodisation.desktop$' "$work/gio-mime.log" \
+  || { cat "$work/gio-mime.log" >&2; echo "FAIL: plans do not open with anodisation.desktop" >&2; exit 1; }
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 "$source/scripts/xdesktop" dbus-run-session -- bash -c '
