@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTableView>
 #include <QTest>
 
@@ -116,6 +118,23 @@ TEST(MainWindowCommands, PlannerFromTheMenuAddsTheCalculatedPart) {
   // Asked again, the same window comes to the front.
   menu.actions()[0]->trigger();
   EXPECT_EQ(commands.Planner(), planner);
+}
+
+TEST(MainWindowCommands, AboutBoxFromTheMenu) {
+  FormDriver driver;
+  QString caption, text;
+  QTimer answer;  // answers the box from inside its own loop
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      caption = box->windowTitle();
+      text = box->text();
+      box->accept();
+    }
+  });
+  answer.start(10);
+  CommandsOf(driver.Form()).Menu().actions()[1]->trigger();
+  EXPECT_EQ(caption, QString::fromUtf8(AboutCaption()));
+  EXPECT_EQ(text, QString::fromStdString(AboutText()));
 }
 
 }  // namespace
