@@ -6,6 +6,7 @@ namespace {
 constexpr std::string_view kHelp =
     "Utilisation / usage:\n"
     "  anodisation [-iconic | --minimized | --maximized]\n"
+    "  anodisation --plan [FICHIER.anodplan] | FICHIER.anodplan\n"
     "  anodisation --help | --version\n"
     "\n"
     "Ouvre la fen\xC3\xAAtre d'Anodisation : quatre calculatrices (cylindre,\n"
@@ -15,6 +16,8 @@ constexpr std::string_view kHelp =
     "point comme s\xC3\xA9parateur d\xC3\xA9" "cimal. Pour un terminal ou un script : anodisation-calc.\n"
     "  -iconic, --minimized  d\xC3\xA9marre r\xC3\xA9" "duite\n"
     "  --maximized           d\xC3\xA9marre agrandie\n"
+    "  --plan [FICHIER]      ouvre seule la fen\xC3\xAAtre Plan de bain (sur FICHIER) ;\n"
+    "                        un fichier .anodplan seul fait de m\xC3\xAAme\n"
     "  --help                affiche cette aide\n"
     "  --version             affiche la version\n"
     "\n"
@@ -25,6 +28,8 @@ constexpr std::string_view kHelp =
     "or a script: anodisation-calc.\n"
     "  -iconic, --minimized  start minimised\n"
     "  --maximized           start maximised\n"
+    "  --plan [FILE]         open the Plan de bain (bath plan) window alone (on\n"
+    "                        FILE); a .anodplan file alone does the same\n"
     "  --help                print this help\n"
     "  --version             print the version\n";
 

@@ -8,7 +8,9 @@
 
 #include "app/qt/display_probe.h"
 #include "app/information_options.h"
+#include "app/plan_request.h"
 #include "app/qt/startup.h"
+#include "app/qt/plan_program.h"
 
 int main(int argc, char** argv) {
   // --help and --version answer without a display.
@@ -21,5 +23,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (!check.chosen.empty()) setenv("QT_QPA_PLATFORM", check.chosen.c_str(), 1);
+  if (const auto plan = anod::PlanRequestFromArguments(arguments)) {
+    return anod::RunPlanner(argc, argv, plan->file ? std::optional<std::filesystem::path>(*plan->file) : std::nullopt);
+  }
   return anod::RunAnodisation(argc, argv);
 }

@@ -7,6 +7,8 @@
 #include "pictures/jpeg_module.h"
 #include "platform/executable_path.h"
 #include "platform/locale.h"
+#include "platform/qt/application_font.h"
+#include "ui/planner/qt/main_window_commands.h"
 #include "app/qt/accessibility.h"
 #include "app/qt/failure_report.h"
 #include "app/qt/session_end.h"
@@ -49,7 +51,10 @@ void QtMainWindowHost::Build(std::span<const std::uint8_t> description, const Ha
   // open in the middle of a paint, so it opens right after the event.
   form_->Model().SetFailureSink(
       [sender = form_.get()](const Exception& failure) { ReportFailureLater(sender, failure); });
-  ExposeToAssistiveTechnology(*form_);
+  // The window's extra commands (its menu, the planner) keep the last
+  // calculation from the captions it writes; a child of the window.
+  auto* commands = new MainWindowCommands(*form_);
+  ExposeToAssistiveTechnology(*form_, [commands](std::string_view name) { commands->CaptionWritten(name); });
 }
 
 CalculatorWindow& QtMainWindowHost::Window() { return form_->Model(); }
@@ -87,6 +92,7 @@ int RunAnodisation(int argc, char** argv, const StartUpHooks& hooks) {
   ResetFloatingPointUnit();
   RereadLocaleDecimalMark();
   TApplication app(argc, argv, ExecutablePath());
+  UseWindowFontForApplication(FontSpec{});  // the description's window font, MS Sans Serif -11
   const ToolkitFrenchInUse toolkit_french;
   TVividApplication::Instance().OnFailure = [](const Exception& failure) {
     ReportFailureLater(QApplication::focusWidget(), failure);

@@ -55,6 +55,16 @@ result=$(/usr/bin/anodisation-calc cylindre 3 10) || fail "/usr/bin/anodisation-
 [ "$result" = $' 244.92 Cm² \n2450 mA ' ] || fail "anodisation-calc cylindre 3 10 printed: $result"
 version=$(/usr/bin/anodisation --version) || fail "/usr/bin/anodisation --version failed"
 [[ "$version" =~ ^anodisation\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "anodisation --version printed: $version"
+# The plan files' type: dpkg's triggers for shared-mime-info and
+# desktop-file-utils have read the package's MIME XML and desktop entry.
+if [ -x /usr/bin/update-mime-database ]; then
+  grep -q 'application/x-anodisation-plan:\*\.anodplan' /usr/share/mime/globs2 \
+    || fail "the MIME database does not know *.anodplan after the install"
+fi
+if [ -x /usr/bin/update-desktop-database ]; then
+  grep -q '^application/x-anodisation-plan=anodisation.desktop' /usr/share/applications/mimeinfo.cache \
+    || fail "the desktop's MIME cache does not open plans with anodisation.desktop"
+fi
 
 apt-get purge "${apt_options[@]}" "$package" >"$work/purge.log" 2>&1 \
   || { cat "$work/purge.log" >&2; fail "apt-get could not purge $package"; }
