@@ -41,9 +41,18 @@ wait_for_count() {  # wait_for_count TITLE N: until N windows are titled so
   fail "not $2 window(s) titled \"$1\" but $(windows_named "$1" | wc -l)"
 }
 
+# The screen's DPI, as Wine reads it when a program starts; the prefix is
+# kept between runs, so every run starts at 96.
+set_dpi() {
+  timeout 60 "$loader" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+    </dev/null >/dev/null 2>&1 || fail "LogPixels not set to $1"
+  settle_wine
+}
+
 step "install $(basename "$setup") page by page"
 wine wineboot --init >/dev/null 2>&1
 settle_wine
+set_dpi 96
 setup_title="Installation d'Anodisation"
 wine "$setup" &
 setup_pid=$!
@@ -212,9 +221,7 @@ last_silver_block() {  # last_silver_block shot x y w h -> x0 y0 x1 y1 of the bo
 pixel() { convert "$work/$1.png" -crop "1x1+$2+$3" +repage txt:- | awk 'NR == 2 {print $3}'; }
 for dpi in 120 144; do
   step "at $dpi dpi: fits the 1280 x 1024 screen, scrolls to its last control"
-  timeout 60 "$loader" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
-    </dev/null >/dev/null 2>&1 || fail "LogPixels not set to $dpi"
-  settle_wine
+  set_dpi "$dpi"
   wine 'C:\Program Files\Anodisation\anodisation.exe' &
   pid=$!
   wid=$(timeout 60 xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n 1) \
@@ -258,6 +265,7 @@ for dpi in 120 144; do
   wait "$pid" || fail "exit code $? at $dpi dpi"
   settle_wine
 done
+set_dpi 96
 
 step "uninstall silently"
 wine 'C:\Program Files\Anodisation\uninstall.exe' /S
