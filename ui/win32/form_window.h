@@ -21,6 +21,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <span>
@@ -57,6 +58,11 @@ class TWin32Form final : public WindowedControlFactory, public CalculatorWindow 
   void SetLabelCaption(std::string_view name, std::string caption) override {
     model_->SetLabelCaption(name, std::move(caption));
   }
+  void Calculated(const CalculatorInfo& calculator) override {
+    if (calculated_) calculated_(calculator);
+  }
+  // Who hears of each calculation (the planner's way in).
+  void SetCalculatedSink(std::function<void(const CalculatorInfo&)> sink) { calculated_ = std::move(sink); }
 
   // ----- Showing and the loop -----
   void Show(ShowRequest request);
@@ -104,6 +110,7 @@ class TWin32Form final : public WindowedControlFactory, public CalculatorWindow 
   HWND last_focus_ = nullptr;
   UINT taskbar_created_ = 0;
   int next_id_ = 100;
+  std::function<void(const CalculatorInfo&)> calculated_;
 };
 
 }  // namespace anod
