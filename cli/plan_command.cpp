@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/calc_command.h"
+#include "plan/load_summary.h"
 #include "plan/plan_file.h"
 #include "plan/plan_number.h"
 #include "plan/plan_report.h"
@@ -152,31 +153,15 @@ std::string FormatText(const Plan& plan, const PlanReport& report) {
   out += "  Montage et contacts : " + Area(plan.rack_cm2) + " cm\xC2\xB2\n";
   const DensityUnitInfo& unit = DensityUnitFor(plan.density.unit);
   out += "Densit\xC3\xA9 de courant : " + ShortestNumber(plan.density.value) + " " + unit.shown + "\n";
-  if (!report.HasCurrent()) {
-    out += (report.settings_problem.empty() ? report.load_problem : report.settings_problem) + "\n";
+  const LoadSummary summary = SummarizeLoad(plan, report);
+  if (!summary.problem.empty()) {
+    out += summary.problem + "\n";
   } else {
-    out += "Surface totale : " + Area(report.area_cm2) + " cm\xC2\xB2 (" + Area(report.area_cm2 / 100) + " dm\xC2\xB2)\n";
-    out += "Courant : " + ShownDecimals(report.current_ma, 0) + " mA (" + Amps(report.current_ma) + " A) \xC3\xA0 " +
-           Area(report.density_ma_cm2) + " mA/cm\xC2\xB2\n";
-    out += "Temps : " + ShownDecimals(report.minutes, 1) + " min pour " + ShortestNumber(plan.thickness_um) +
-           " \xC2\xB5m (r\xC3\xA8gle de 312)\n";
-    if (report.thickness_at_time_um) {
-      out += "En " + ShortestNumber(*plan.time_min) + " min : " + ShownDecimals(*report.thickness_at_time_um, 1) +
-             " \xC2\xB5m\n";
+    for (const std::string* line :
+         {&summary.area, &summary.current, &summary.time, &summary.thickness_at_time, &summary.supply}) {
+      if (!line->empty()) out += *line + "\n";
     }
-    if (report.supply) {
-      const SupplyCheck& supply = *report.supply;
-      out += "Alimentation " + ShortestNumber(supply.supply_a) + " A : ";
-      if (supply.sufficient) {
-        out += "suffisante\n";
-      } else {
-        const std::string supply_a = ShortestNumber(supply.supply_a);
-        out += "insuffisante\n  \xC3\xA0 " + supply_a + " A, la densit\xC3\xA9 sur cette charge est de " +
-               Area(supply.density_ma_cm2) + " mA/cm\xC2\xB2 : " + ShortestNumber(plan.thickness_um) + " \xC2\xB5m en " +
-               ShownDecimals(supply.minutes, 1) + " min\n  \xC3\xA0 " + Area(report.density_ma_cm2) +
-               " mA/cm\xC2\xB2, elle peut porter " + Area(supply.area_cm2) + " cm\xC2\xB2\n";
-      }
-    }
+    for (const std::string& advice : summary.supply_advice) out += "  " + advice + "\n";
   }
   out += "\nFiche de bain\n";
   int step = 1;

@@ -20,48 +20,60 @@ double Minutes(double thickness_um, double density_ma_cm2) {
   return kMinutesPerMicronAtOneAmpPerDm2 * thickness_um / (density_ma_cm2 / kMilliampsPerCm2PerAmpPerDm2);
 }
 
-// Why a row's values cannot stand, or empty.
-std::string RowValuesProblem(const PlanRow& row) {
+// Why a row's values cannot stand (empty when they can), and which field.
+RowReport RowValuesProblem(const PlanRow& row) {
+  using Field = RowReport::Field;
   if (row.quantity < 1) {
-    return "la quantit\xC3\xA9 (" + std::to_string(row.quantity) + ") doit \xC3\xAAtre un nombre entier d'au moins 1";
+    return {0, 0,
+            "la quantit\xC3\xA9 (" + std::to_string(row.quantity) +
+                ") doit \xC3\xAAtre un nombre entier d'au moins 1",
+            Field::kQuantity};
   }
   const PlanShapeInfo& info = PlanShapeFor(row.shape);
   if (row.dimensions.size() != info.fields.size()) {
-    return std::to_string(info.fields.size()) + " dimensions attendues, " + std::to_string(row.dimensions.size()) +
-           " donn\xC3\xA9" "es";
+    return {0, 0,
+            std::to_string(info.fields.size()) + " dimensions attendues, " + std::to_string(row.dimensions.size()) +
+                " donn\xC3\xA9" "es"};
   }
   for (std::size_t i = 0; i < info.fields.size(); ++i) {
     const PlanField& field = info.fields[i];
     const double value = row.dimensions[i];
     const std::string shown = Quoted(field.name) + " (" + ShortestNumber(value) + ")";
-    if (!std::isfinite(value)) return Quoted(field.name) + " n'est pas un nombre fini";
-    if (value < 0) return shown + " ne peut pas \xC3\xAAtre n\xC3\xA9gatif";
-    if (value == 0 && !field.zero_allowed) return shown + " doit \xC3\xAAtre sup\xC3\xA9rieur \xC3\xA0 0";
-    if (field.below >= 0) {
+    std::string problem;
+    if (!std::isfinite(value)) {
+      problem = Quoted(field.name) + " n'est pas un nombre fini";
+    } else if (value < 0) {
+      problem = shown + " ne peut pas \xC3\xAAtre n\xC3\xA9gatif";
+    } else if (value == 0 && !field.zero_allowed) {
+      problem = shown + " doit \xC3\xAAtre sup\xC3\xA9rieur \xC3\xA0 0";
+    } else if (field.below >= 0) {
       const auto other = static_cast<std::size_t>(field.below);
       const double limit = row.dimensions[other];
       if (field.strict ? value >= limit : value > limit) {
-        return shown + (field.strict ? " doit \xC3\xAAtre inf\xC3\xA9rieur \xC3\xA0 " : " ne doit pas d\xC3\xA9passer ") +
-               Quoted(info.fields[other].name) + " (" + ShortestNumber(limit) + ")";
+        problem = shown + (field.strict ? " doit \xC3\xAAtre inf\xC3\xA9rieur \xC3\xA0 " : " ne doit pas d\xC3\xA9passer ") +
+                  Quoted(info.fields[other].name) + " (" + ShortestNumber(limit) + ")";
       }
     }
+    if (!problem.empty()) return {0, 0, std::move(problem), Field::kDimension, i};
   }
   return {};
 }
 
 RowReport EvaluateRow(std::size_t index, const PlanRow& row, LengthUnit unit) {
-  RowReport report;
-  std::string problem = RowValuesProblem(row);
-  if (problem.empty()) {
+  RowReport report = RowValuesProblem(row);
+  if (report.problem.empty()) {
     try {
       report.part_cm2 = PartArea(row, unit);
       report.total_cm2 = report.part_cm2 * static_cast<double>(row.quantity);
-      if (!std::isfinite(report.total_cm2)) problem = "surface hors limites";
+      if (!std::isfinite(report.total_cm2)) report.problem = "surface hors limites";
     } catch (const Exception& failure) {
-      problem = "surface hors limites (" + Cp1252ToUtf8(failure.Message()) + ")";
+      report.problem = "surface hors limites (" + Cp1252ToUtf8(failure.Message()) + ")";
     }
   }
-  if (!problem.empty()) report = {0, 0, RowPlace(index, row) + " : " + problem};
+  if (!report.problem.empty()) {
+    report.part_cm2 = report.total_cm2 = 0;
+    report.problem = RowPlace(index, row) + " : " + report.problem;
+  }
   return report;
 }
 

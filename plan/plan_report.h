@@ -46,6 +46,10 @@ struct RowReport {
   // "Ligne 2 (Tube « corps ») : « rayon intérieur » (2) doit être inférieur
   // à « rayon extérieur » (1.5)"; empty when the row counts.
   std::string problem;
+  // What the problem is about, so a window can mark that field: the
+  // quantity, the dimension at `dimension`, or the row as a whole (its area).
+  enum class Field { kRow, kQuantity, kDimension } field = Field::kRow;
+  std::size_t dimension = 0;
 };
 
 struct SupplyCheck {

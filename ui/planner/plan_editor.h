@@ -49,7 +49,7 @@ inline constexpr std::size_t kPlanDimensionColumns = 3;
 
 // The column headers: "Forme", "Quantité", "Cote 1"…, "Libellé",
 // "Aire unitaire (cm²)", "Aire de la ligne (cm²)".
-const char* PlanColumnTitle(PlanColumn column);
+const char *PlanColumnTitle(PlanColumn column);
 
 // The fields beside the table that take a typed number. The supply and the
 // time may be left empty: no supply check, no thickness for a time.
@@ -58,7 +58,7 @@ inline constexpr std::size_t kPlanSettingCount = 5;
 
 // "Montage et contacts (cm²)", "Densité de courant", "Épaisseur visée (µm)",
 // "Alimentation maximale (A)", "Durée (min, facultatif)".
-const char* PlanSettingTitle(PlanSetting setting);
+const char *PlanSettingTitle(PlanSetting setting);
 
 // A part the main window calculated, as its edit boxes held it (UTF-8, in cm):
 // a cylinder {"3", "10"} becomes the row "Cylindre ×1: rayon 3, hauteur 10".
@@ -69,9 +69,9 @@ struct CalculatedPart {
 
 // What the window shows below the table and in the run sheet.
 struct PlanResults {
-  LoadSummary load;                    // the same lines as `anodisation-calc plan`
+  LoadSummary load;                      // the same lines as `anodisation-calc plan`
   std::array<std::string, 4> run_sheet;  // plan/run_sheet.h
-  std::vector<std::string> problems;   // every refused field's message, rows first
+  std::vector<std::string> problems;     // every refused field's message, rows first
   // The run sheet as the clipboard takes it: a title line, then
   // "1. Dégraissage : …" one step per line, lines ended by "\n".
   std::string RunSheetText() const;
@@ -83,14 +83,14 @@ class PlanEditor {
   // 15 µm, no supply, no time, dimensions in cm.
   PlanEditor();
   // A plan read from a file: its values written as texts ("1.5").
-  explicit PlanEditor(const Plan& plan);
+  explicit PlanEditor(const Plan &plan);
 
-  // The plan the texts make. A text that is not a number cannot be kept in
-  // a file: SaveProblem says which, and the plan holds 0 in its place.
+  // The plan the texts make; a field left blank holds 0.
   Plan ToPlan() const;
-  // Empty when every field holds a number or may be empty; otherwise the
-  // first field that does not, with its message.
-  std::string SaveProblem() const;
+  // Why the plan cannot be saved, or empty: a text that is not a number
+  // (the file would lose it), or a setting refused (the file could not be
+  // read back). A blank dimension or quantity is saved as 0.
+  const std::string &SaveProblem() const { return save_problem_; }
 
   // Rises with every change of a text, a unit, a shape or the rows.
   std::uint64_t Revision() const { return revision_; }
@@ -123,13 +123,13 @@ class PlanEditor {
 
   // Each returns the index of the row it made or moved.
   std::size_t AddRow(std::optional<std::size_t> after);  // a row of the same shape, empty
-  std::size_t DuplicateRow(std::size_t row);              // just below it
+  std::size_t DuplicateRow(std::size_t row);             // just below it
   void RemoveRow(std::size_t row);
   // Moves a row one place up (-1) or down (+1); nothing at either end.
   std::size_t MoveRow(std::size_t row, int by);
   // The main window's part, as a row of one at the end, its dimensions
   // converted to the plan's length unit.
-  std::size_t AddCalculatedPart(const CalculatedPart& part);
+  std::size_t AddCalculatedPart(const CalculatedPart &part);
 
   // --- Beside the table ---
   std::string SettingText(PlanSetting setting) const;
@@ -142,8 +142,8 @@ class PlanEditor {
   void SetDensityUnit(DensityUnit unit);
 
   // --- Below ---
-  const PlanResults& Results() const { return results_; }
-  const PlanReport& Report() const { return report_; }
+  const PlanResults &Results() const { return results_; }
+  const PlanReport &Report() const { return report_; }
 
  private:
   struct Row {
@@ -154,7 +154,9 @@ class PlanEditor {
     UnknownMembers unknown;  // a file's members this version does not know
   };
 
-  void Changed();  // re-reads every text, re-evaluates, raises the revision
+  void Evaluate();  // re-reads every text and computes what the window shows
+  void Changed();   // Evaluate(), and the revision rises
+  Plan ReadPlan(bool for_file) const;
 
   std::vector<Row> rows_;
   std::array<std::string, kPlanSettingCount> settings_;
@@ -165,8 +167,10 @@ class PlanEditor {
   std::uint64_t revision_ = 0;
 
   // Read from the texts by Changed().
-  std::vector<std::array<std::string, 2 + kPlanDimensionColumns>> cell_problems_;  // quantity, dimensions
+  // Each row's refused texts: its quantity, then its dimensions.
+  std::vector<std::array<std::string, 1 + kPlanDimensionColumns>> cell_problems_;
   std::array<std::string, kPlanSettingCount> setting_problems_;
+  std::string save_problem_;
   PlanReport report_;
   PlanResults results_;
 };
