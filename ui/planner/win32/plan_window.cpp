@@ -41,13 +41,13 @@ SIZE BaseUnits(HFONT font) {
   return {(letters.cx / 26 + 1) / 2, metrics.tmHeight};
 }
 
-void RegisterClasses() {
+void RegisterClasses(WNDPROC window_procedure, WNDPROC rows_procedure) {
   WNDCLASSEXW c{};
   c.cbSize = sizeof c;
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   if (GetClassInfoExW(instance, kWindowClass, &c) != 0) return;
   c.cbSize = sizeof c;
-  c.lpfnWndProc = DefWindowProcW;
+  c.lpfnWndProc = window_procedure;
   c.hInstance = instance;
   c.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
   c.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
@@ -56,6 +56,7 @@ void RegisterClasses() {
   c.lpszClassName = kWindowClass;
   RegisterClassExW(&c);
   c.hIcon = nullptr;
+  c.lpfnWndProc = rows_procedure;
   c.lpszClassName = kRowsClass;
   RegisterClassExW(&c);
 }
@@ -126,7 +127,7 @@ HMENU PlanWindow::CreateMenus() const {
 }
 
 void PlanWindow::Create() {
-  RegisterClasses();
+  RegisterClasses(&PlanWindow::WindowProc, &PlanWindow::RowsProc);
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
@@ -151,10 +152,13 @@ void PlanWindow::Create() {
   AccelKey(keys, FCONTROL | FSHIFT, 'C', ids::kCopyRunSheet);
   accelerators_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
 
-  const RECT wanted{0, 0, Dx(2 * kMargin + kGap + 380 + kSettingsWidth),
-                    Dy(3 * kMargin + 2 * kGap + 180 + kResultsHeight + kRowHeight + kRunSheetHeight)};
+  // Wide enough for every column and the settings; tall enough for the
+  // settings, the results and the run sheet.
+  const RECT wanted{0, 0, Dx(2 * kMargin + kGap + kSettingsWidth) + GridWidth(),
+                    Dy(3 * kMargin + 2 * kGap + 170 + kResultsHeight + kRowHeight + kRunSheetHeight)};
   RECT outer = wanted;
   AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, TRUE, WS_EX_CONTROLPARENT);
+  min_size_ = {outer.right - outer.left, outer.bottom - outer.top};
   window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                             CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
                             CreateMenus(), GetModuleHandleW(nullptr), this);
@@ -337,13 +341,20 @@ void PlanWindow::Refresh() {
 
 // ----- Layout -----
 
+// The rows panel's width with the label's column at its narrowest.
+int PlanWindow::GridWidth() const {
+  int width = Dx(2) + GetSystemMetrics(SM_CXVSCROLL) + 2 * GetSystemMetrics(SM_CXEDGE) + Dx(2);
+  for (const int column : kColumnWidths) width += Dx(column) + Dx(2);
+  return width;
+}
+
 void PlanWindow::Layout() {
   RECT client{};
   GetClientRect(window_, &client);
   const int margin = Dx(kMargin), gap = Dx(kGap), vgap = Dy(kGap);
   const int settings_width = Dx(kSettingsWidth);
   const int right_x = std::max(margin, static_cast<int>(client.right) - margin - settings_width);
-  const int left_width = std::max(Dx(200), right_x - gap - margin);
+  const int left_width = std::max(GridWidth(), right_x - gap - margin);
   const int bottom = client.bottom - margin;
   // From the bottom up: the run sheet, the results, then the table above.
   const int sheet_top = bottom - Dy(kRunSheetHeight);
@@ -799,11 +810,9 @@ LRESULT PlanWindow::Message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SIZE:
       Layout();
       return 0;
-    case WM_GETMINMAXINFO: {
-      auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
-      info->ptMinTrackSize = {Dx(420), Dy(330)};
+    case WM_GETMINMAXINFO:
+      if (min_size_.x > 0) reinterpret_cast<MINMAXINFO*>(lparam)->ptMinTrackSize = min_size_;
       return 0;
-    }
     case WM_ACTIVATE:
       // Back to the control that had the focus, as a dialog does.
       if (LOWORD(wparam) == WA_INACTIVE) {

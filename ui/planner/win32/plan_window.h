@@ -81,6 +81,7 @@ class PlanWindow {
   HMENU CreateMenus() const;
   int Dx(int units) const { return MulDiv(units, base_x_, 4); }
   int Dy(int units) const { return MulDiv(units, base_y_, 8); }
+  int GridWidth() const;
   void Layout();
   void LayoutRows();
 
@@ -110,6 +111,7 @@ class PlanWindow {
   HICON warning_icon_ = nullptr;
   HBRUSH refused_brush_ = nullptr;
   int base_x_ = 6, base_y_ = 13;
+  POINT min_size_{};  // the window's outer size at its start
 
   std::array<HWND, kPlanColumnCount> headers_{};
   std::array<HWND, kPlanSettingCount> setting_labels_{}, settings_{};

@@ -75,8 +75,8 @@ TEST_F(MainWindowLink, AboutCommandShowsTheAboutBox) {
   SendMessageW(Form().Handle(), WM_SYSCOMMAND, kAboutSystemCommand, 0);
   box.Join();
   ASSERT_TRUE(box.Seen());
-  const std::string about = AboutText();
-  EXPECT_EQ(box.Text().substr(0, 20), Utf8ToCp1252(about).substr(0, 20));
+  const std::string about = Utf8ToCp1252(AboutText());
+  EXPECT_EQ(box.Text().substr(0, box.Text().find('\r')), about.substr(0, about.find('\n')));
   EXPECT_EQ(box.Owner(), Form().Handle());
 }
 
@@ -91,13 +91,18 @@ TEST_F(MainWindowLink, TheLastCalculationBecomesTheAddedRow) {
   EXPECT_EQ(link_->LastCalculated()->shape, PlanShape::kCylinder);
   EXPECT_EQ(link_->LastCalculated()->dimensions_cm, (std::vector<std::string>{"3", "10"}));
   EXPECT_TRUE(IsWindowEnabled(add));
-  const std::size_t rows = planner.Document().Editor().RowCount();
-  SendMessageW(add, BM_CLICK, 0, 0);
-  ASSERT_EQ(planner.Document().Editor().RowCount(), rows + 1);
-  EXPECT_EQ(planner.Document().Editor().RowShape(rows), PlanShape::kCylinder);
+  const std::size_t revision = planner.Document().Editor().Revision();
+  SendMessageW(planner.Handle(), WM_COMMAND, MAKEWPARAM(plan_ids::kAddCalculated, BN_CLICKED),
+               reinterpret_cast<LPARAM>(add));
+  EXPECT_GT(planner.Document().Editor().Revision(), revision);
+  const std::size_t last = planner.Document().Editor().RowCount() - 1;
+  EXPECT_EQ(planner.Document().Editor().RowShape(last), PlanShape::kCylinder);
+  const HWND radius = GetDlgItem(planner.RowsPanel(), plan_ids::Cell(last, PlanColumn::kDimension1));
+  EXPECT_EQ(WindowTextUtf8(radius), planner.Document().Editor().CellText(last, PlanColumn::kDimension1));
 }
 
 TEST_F(MainWindowLink, ClosingTheMainWindowAsksForThePlanFirst) {
+  ShowWindow(Form().Handle(), SW_SHOWNA);
   PlanWindow& planner = OpenPlanner();
   planner.Document().Editor().SetSettingText(PlanSetting::kRack, "20");
   {

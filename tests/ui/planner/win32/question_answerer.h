@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -20,7 +21,9 @@ class QuestionAnswerer {
     thread_ = std::thread([this, press] {
       HWND box = nullptr;
       for (int waited = 0; box == nullptr && waited < 10000; waited += 20) {
-        box = FindWindowW(L"#32770", kPlanBoxCaption);
+        // Found once shown: its buttons are made while it is still hidden.
+        box = FindWindowW(nullptr, kPlanBoxCaption);
+        if (box != nullptr && !IsWindowVisible(box)) box = nullptr;
         if (box == nullptr) Sleep(20);
       }
       if (box == nullptr) return;
@@ -46,7 +49,8 @@ class QuestionAnswerer {
     wchar_t name[16] = {}, text[64] = {};
     GetClassNameW(child, name, 16);
     GetWindowTextW(child, text, 64);
-    if (std::wstring(name) == L"Button" && IsWindowVisible(child) && text[0] != L'\0') {
+    // Common controls 6 may name its version before the class.
+    if (std::wstring_view(name).ends_with(L"Button") && IsWindowVisible(child) && text[0] != L'\0') {
       reinterpret_cast<QuestionAnswerer*>(self)->buttons_.emplace_back(text, GetDlgCtrlID(child));
     }
     return TRUE;
