@@ -201,6 +201,7 @@ void PlanWindow::Create() {
   }
   const HWND icon = Child(window_, WC_STATICW, SS_ICON | SS_REALSIZEIMAGE, ids::kWarningIcon);
   SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(warning_icon_), 0);
+  Child(window_, WC_STATICW, SS_LEFT, ids::kProblemsLabel, L"Champs refusés");
   Child(window_, WC_LISTBOXW, WS_VSCROLL | LBS_NOSEL | LBS_NOINTEGRALHEIGHT, ids::kProblems);
   Child(window_, WC_STATICW, SS_LEFT, ids::kRunSheetLabel, L"Fiche de con&duite");
   Child(window_, WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON, ids::kCopyRunSheet, L"&Copier la fiche");
@@ -437,8 +438,10 @@ void PlanWindow::Layout() {
     y += lines * Dy(kResultLine);
   }
   const int problems_x = margin + results_width + gap;
-  place(GetDlgItem(window_, ids::kProblems), problems_x, results_top, client.right - margin - problems_x,
-        Dy(kResultsHeight));
+  place(GetDlgItem(window_, ids::kProblemsLabel), problems_x, results_top, client.right - margin - problems_x,
+        Dy(kResultLine));
+  place(GetDlgItem(window_, ids::kProblems), problems_x, results_top + Dy(kResultLine + 1),
+        client.right - margin - problems_x, Dy(kResultsHeight - kResultLine - 1));
 
   place(GetDlgItem(window_, ids::kRunSheetLabel), margin, sheet_label_top + Dy(3), Dx(120), Dy(9));
   place(GetDlgItem(window_, ids::kCopyRunSheet), client.right - margin - Dx(70), sheet_label_top, Dx(70), Dy(kRowHeight));

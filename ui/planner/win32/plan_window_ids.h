@@ -47,6 +47,7 @@ enum Control : int {
   kRunSheet,
   kRunSheetLabel,
   kLengthUnitLabel,
+  kProblemsLabel,
 };
 
 // A cell of the table, a child of the rows panel.
