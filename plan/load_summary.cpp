@@ -10,7 +10,7 @@ std::string Area(double cm2) { return ShownDecimals(cm2, 2); }
 
 }  // namespace
 
-LoadSummary SummarizeLoad(const Plan &plan, const PlanReport &report) {
+LoadSummary SummarizeLoad(const Plan& plan, const PlanReport& report) {
   LoadSummary summary;
   if (!report.HasCurrent()) {
     summary.problem = report.settings_problem.empty() ? report.load_problem : report.settings_problem;
@@ -28,7 +28,7 @@ LoadSummary SummarizeLoad(const Plan &plan, const PlanReport &report) {
                                 " min : " + ShownDecimals(*report.thickness_at_time_um, 1) + " \xC2\xB5m";
   }
   if (report.supply) {
-    const SupplyCheck &supply = *report.supply;
+    const SupplyCheck& supply = *report.supply;
     const std::string supply_a = ShortestNumber(supply.supply_a);
     summary.supply = "Alimentation " + supply_a + " A : " + (supply.sufficient ? "suffisante" : "insuffisante");
     if (!supply.sufficient) {

@@ -30,6 +30,6 @@ struct LoadSummary {
   std::vector<std::string> supply_advice;  // when the supply does not suffice
 };
 
-LoadSummary SummarizeLoad(const Plan &plan, const PlanReport &report);
+LoadSummary SummarizeLoad(const Plan& plan, const PlanReport& report);
 
 }  // namespace anod

@@ -29,10 +29,6 @@ std::string Reason(int error) {
   }
 }
 
-std::string Failure(const char* action, const std::filesystem::path& path, const std::string& reason) {
-  return std::string(action) + " \xC2\xAB " + PathText(path) + " \xC2\xBB : " + reason;
-}
-
 // Closes the descriptor it owns.
 class Descriptor {
  public:
@@ -75,19 +71,19 @@ std::string PathText(const std::filesystem::path& path) { return VisibleLabel(pa
 UserFileReading ReadUserFile(const std::filesystem::path& path, std::size_t limit) {
   constexpr const char* kAction = "Impossible de lire";
   Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0) return {{}, Failure(kAction, path, Reason(errno))};
+  if (file.get() < 0) return {{}, UserFileProblem(kAction, path, Reason(errno))};
   struct stat info {};
-  if (::fstat(file.get(), &info) == 0 && S_ISDIR(info.st_mode)) return {{}, Failure(kAction, path, Reason(EISDIR))};
+  if (::fstat(file.get(), &info) == 0 && S_ISDIR(info.st_mode)) return {{}, UserFileProblem(kAction, path, Reason(EISDIR))};
   UserFileReading reading;
   char buffer[65536];
   for (;;) {
     const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return {{}, Failure(kAction, path, Reason(errno))};
+    if (got < 0) return {{}, UserFileProblem(kAction, path, Reason(errno))};
     if (got == 0) break;
     reading.bytes.append(buffer, static_cast<std::size_t>(got));
     if (reading.bytes.size() > limit) {
-      return {{}, Failure(kAction, path, "fichier trop grand (plus de " + std::to_string(limit) + " octets)")};
+      return {{}, UserFileProblem(kAction, path, TooLargeReason(limit))};
     }
   }
   return reading;
@@ -100,18 +96,18 @@ std::string ReplaceUserFile(const std::filesystem::path& path, std::string_view 
   std::filesystem::path temporary = path;
   temporary += "." + std::to_string(random()) + ".tmp";
   Descriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-  if (file.get() < 0) return Failure(kAction, path, Reason(errno));
+  if (file.get() < 0) return UserFileProblem(kAction, path, Reason(errno));
   const bool written = WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0;
   const int write_error = errno;
   if (!written || !file.Close()) {
     const int error = written ? errno : write_error;
     ::unlink(temporary.c_str());
-    return Failure(kAction, path, Reason(error));
+    return UserFileProblem(kAction, path, Reason(error));
   }
   if (::rename(temporary.c_str(), path.c_str()) != 0) {
     const int error = errno;
     ::unlink(temporary.c_str());
-    return Failure(kAction, path, Reason(error));
+    return UserFileProblem(kAction, path, Reason(error));
   }
   // The rename itself reaches the disk with its folder.
   std::filesystem::path folder = path.parent_path();

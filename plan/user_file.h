@@ -37,4 +37,11 @@ std::string ReplaceUserFile(const std::filesystem::path& path, std::string_view 
 // The path as users read it, in UTF-8.
 std::string PathText(const std::filesystem::path& path);
 
+// How every message about a user's file reads, whatever the system:
+//   UserFileProblem("Impossible de lire", "a.anodplan", "fichier introuvable")
+//     -> "Impossible de lire « a.anodplan » : fichier introuvable"
+std::string UserFileProblem(std::string_view action, const std::filesystem::path& path, std::string_view reason);
+// "fichier trop grand (plus de 16777216 octets)"
+std::string TooLargeReason(std::size_t limit);
+
 }  // namespace anod

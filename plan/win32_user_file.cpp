@@ -26,10 +26,6 @@ std::string Reason(DWORD error) {
   }
 }
 
-std::string Failure(const char* action, const std::filesystem::path& path, const std::string& reason) {
-  return std::string(action) + " \xC2\xAB " + PathText(path) + " \xC2\xBB : " + reason;
-}
-
 class Handle {
  public:
   explicit Handle(HANDLE handle) : handle_(handle) {}
@@ -77,18 +73,18 @@ UserFileReading ReadUserFile(const std::filesystem::path& path, std::size_t limi
   constexpr const char* kAction = "Impossible de lire";
   Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return {{}, Failure(kAction, path, Reason(GetLastError()))};
+  if (!file.valid()) return {{}, UserFileProblem(kAction, path, Reason(GetLastError()))};
   UserFileReading reading;
   char buffer[65536];
   for (;;) {
     DWORD got = 0;
     if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
-      return {{}, Failure(kAction, path, Reason(GetLastError()))};
+      return {{}, UserFileProblem(kAction, path, Reason(GetLastError()))};
     }
     if (got == 0) break;
     reading.bytes.append(buffer, got);
     if (reading.bytes.size() > limit) {
-      return {{}, Failure(kAction, path, "fichier trop grand (plus de " + std::to_string(limit) + " octets)")};
+      return {{}, UserFileProblem(kAction, path, TooLargeReason(limit))};
     }
   }
   return reading;
@@ -100,7 +96,7 @@ std::string ReplaceUserFile(const std::filesystem::path& path, std::string_view 
   std::filesystem::path temporary = path;
   temporary += L"." + std::to_wstring(random()) + L".tmp";
   Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return Failure(kAction, path, Reason(GetLastError()));
+  if (!file.valid()) return UserFileProblem(kAction, path, Reason(GetLastError()));
   bool done = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
   DWORD error = GetLastError();
   if (done && !file.Close()) {
@@ -114,7 +110,7 @@ std::string ReplaceUserFile(const std::filesystem::path& path, std::string_view 
   }
   if (!done) {
     DeleteFileW(temporary.c_str());
-    return Failure(kAction, path, Reason(error));
+    return UserFileProblem(kAction, path, Reason(error));
   }
   return {};
 }

@@ -14,7 +14,7 @@ constexpr std::array kMenu{
 
 std::span<const MainWindowMenuItem> MainWindowMenu() { return kMenu; }
 
-const char *AboutCaption() { return "\xC3\x80 propos d'Anodisation"; }
+const char* AboutCaption() { return "\xC3\x80 propos d'Anodisation"; }
 
 std::string AboutText() {
   return "Anodisation " ANOD_VERSION

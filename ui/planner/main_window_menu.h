@@ -18,14 +18,14 @@ enum class MainWindowCommand { kPlan, kAbout };
 
 struct MainWindowMenuItem {
   MainWindowCommand command;
-  const char *caption;  // UTF-8
+  const char* caption;  // UTF-8
 };
 
 std::span<const MainWindowMenuItem> MainWindowMenu();
 
 // The about box's caption ("À propos d'Anodisation") and text (UTF-8,
 // lines ended by "\n"), the version the build's.
-const char *AboutCaption();
+const char* AboutCaption();
 std::string AboutText();
 
 }  // namespace anod

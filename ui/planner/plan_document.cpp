@@ -6,7 +6,7 @@
 namespace anod {
 namespace {
 
-constexpr const char *kTitle = "Plan de bain \xE2\x80\x94 Anodisation";
+constexpr const char* kTitle = "Plan de bain \xE2\x80\x94 Anodisation";
 
 }  // namespace
 
@@ -45,7 +45,7 @@ bool PlanDocument::Open() {
   return path && OpenFile(*path);
 }
 
-bool PlanDocument::OpenFile(const std::filesystem::path &path) {
+bool PlanDocument::OpenFile(const std::filesystem::path& path) {
   PlanReading reading = LoadPlanFile(path);
   if (!reading.plan) {
     services_.ShowFileProblem(reading.problem);
@@ -67,10 +67,9 @@ bool PlanDocument::SaveAs() {
   return SaveTo(*path);
 }
 
-bool PlanDocument::SaveTo(const std::filesystem::path &path) {
-  if (const std::string &problem = editor_.SaveProblem(); !problem.empty()) {
-    services_.ShowFileProblem("Impossible d'enregistrer \xC2\xAB " + PathText(path.filename()) +
-                              " \xC2\xBB : " + problem);
+bool PlanDocument::SaveTo(const std::filesystem::path& path) {
+  if (const std::string& problem = editor_.SaveProblem(); !problem.empty()) {
+    services_.ShowFileProblem(UserFileProblem("Impossible d'enregistrer", path, problem));
     return false;
   }
   if (const std::string problem = SavePlanFile(path, editor_.ToPlan()); !problem.empty()) {

@@ -39,19 +39,19 @@ class PlanDocumentServices {
   // The toolkit's own dialogs; nothing when cancelled. The save dialog adds
   // ".anodplan" to a name typed without it.
   virtual std::optional<std::filesystem::path> AskOpenPath() = 0;
-  virtual std::optional<std::filesystem::path> AskSavePath(const std::filesystem::path &suggested) = 0;
+  virtual std::optional<std::filesystem::path> AskSavePath(const std::filesystem::path& suggested) = 0;
   // A box with the stop icon, the message (UTF-8) and OK.
   virtual void ShowFileProblem(std::string_view message) = 0;
 };
 
 class PlanDocument {
  public:
-  explicit PlanDocument(PlanDocumentServices &services) : services_(services) {}
+  explicit PlanDocument(PlanDocumentServices& services) : services_(services) {}
 
-  PlanEditor &Editor() { return editor_; }
-  const PlanEditor &Editor() const { return editor_; }
+  PlanEditor& Editor() { return editor_; }
+  const PlanEditor& Editor() const { return editor_; }
   bool Modified() const { return editor_.Revision() != saved_revision_; }
-  const std::optional<std::filesystem::path> &Path() const { return path_; }
+  const std::optional<std::filesystem::path>& Path() const { return path_; }
   std::string Title() const;
 
   // Each is false when cancelled or failed, the document as it was.
@@ -59,7 +59,7 @@ class PlanDocument {
   bool Open();
   // Reads `path` without asking (the window opened on a file); the question
   // is the caller's.
-  bool OpenFile(const std::filesystem::path &path);
+  bool OpenFile(const std::filesystem::path& path);
   bool Save();
   bool SaveAs();
   // True when the window may close: nothing changed, or the question's
@@ -67,9 +67,9 @@ class PlanDocument {
   bool MayClose();
 
  private:
-  bool SaveTo(const std::filesystem::path &path);
+  bool SaveTo(const std::filesystem::path& path);
 
-  PlanDocumentServices &services_;
+  PlanDocumentServices& services_;
   PlanEditor editor_;
   std::uint64_t saved_revision_ = editor_.Revision();
   std::optional<std::filesystem::path> path_;

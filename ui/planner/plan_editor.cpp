@@ -15,18 +15,18 @@
 namespace anod {
 namespace {
 
-constexpr std::array<const char *, kPlanColumnCount> kColumnTitles{"Forme",
-                                                                   "Quantit\xC3\xA9",
-                                                                   "Cote 1",
-                                                                   "Cote 2",
-                                                                   "Cote 3",
-                                                                   "Libell\xC3\xA9",
-                                                                   "Aire unitaire (cm\xC2\xB2)",
-                                                                   "Aire de la ligne (cm\xC2\xB2)"};
+constexpr std::array<const char*, kPlanColumnCount> kColumnTitles{"Forme",
+                                                                  "Quantit\xC3\xA9",
+                                                                  "Cote 1",
+                                                                  "Cote 2",
+                                                                  "Cote 3",
+                                                                  "Libell\xC3\xA9",
+                                                                  "Aire unitaire (cm\xC2\xB2)",
+                                                                  "Aire de la ligne (cm\xC2\xB2)"};
 
 struct SettingInfo {
-  const char *title;  // beside its field
-  const char *name;   // in its messages, as the plan's own messages name it
+  const char* title;  // beside its field
+  const char* name;   // in its messages, as the plan's own messages name it
   bool optional;
 };
 constexpr std::array<SettingInfo, kPlanSettingCount> kSettings{{
@@ -71,7 +71,7 @@ std::string NumberText(double value) { return ShortestNumber(value); }
 bool Blank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
 
 // Reads a typed number; `problem` gets its message when it is not one.
-double ReadField(const std::string &text, const std::string &where, std::string &problem) {
+double ReadField(const std::string& text, const std::string& where, std::string& problem) {
   if (Blank(text)) {
     problem = where + " : valeur \xC3\xA0 saisir";
     return kNotRead;
@@ -82,7 +82,7 @@ double ReadField(const std::string &text, const std::string &where, std::string 
 }
 
 // A quantity is a whole number; the plan's rule refuses it below 1.
-std::int64_t ReadQuantity(const std::string &text, const std::string &where, std::string &problem) {
+std::int64_t ReadQuantity(const std::string& text, const std::string& where, std::string& problem) {
   const double value = ReadField(text, where, problem);
   if (!problem.empty()) return 0;
   if (value != std::floor(value) || !(std::fabs(value) < 1e15)) {
@@ -94,9 +94,9 @@ std::int64_t ReadQuantity(const std::string &text, const std::string &where, std
 
 }  // namespace
 
-const char *PlanColumnTitle(PlanColumn column) { return kColumnTitles[static_cast<std::size_t>(column)]; }
+const char* PlanColumnTitle(PlanColumn column) { return kColumnTitles[static_cast<std::size_t>(column)]; }
 
-const char *PlanSettingTitle(PlanSetting setting) { return kSettings[Index(setting)].title; }
+const char* PlanSettingTitle(PlanSetting setting) { return kSettings[Index(setting)].title; }
 
 std::string PlanResults::RunSheetText() const {
   std::string text = "Fiche de bain\n";
@@ -118,13 +118,13 @@ Plan NewPlan() {
 
 PlanEditor::PlanEditor() : PlanEditor(NewPlan()) {}
 
-PlanEditor::PlanEditor(const Plan &plan)
+PlanEditor::PlanEditor(const Plan& plan)
     : length_unit_(plan.length_unit),
       density_unit_(plan.density.unit),
       plan_unknown_(plan.unknown),
       density_unknown_(plan.density.unknown) {
-  for (const PlanRow &row : plan.rows) {
-    Row &shown = rows_.emplace_back();
+  for (const PlanRow& row : plan.rows) {
+    Row& shown = rows_.emplace_back();
     shown.shape = row.shape;
     shown.quantity = std::to_string(row.quantity);
     shown.dimensions.resize(PlanShapeFor(row.shape).fields.size());
@@ -154,14 +154,14 @@ Plan PlanEditor::ReadPlan(bool for_file) const {
   std::string ignored;
   auto read = [&](double value) { return for_file && std::isnan(value) ? 0.0 : value; };
   for (std::size_t i = 0; i < rows_.size(); ++i) {
-    const Row &row = rows_[i];
-    PlanRow &out = plan.rows.emplace_back();
+    const Row& row = rows_[i];
+    PlanRow& out = plan.rows.emplace_back();
     out.shape = row.shape;
     out.label = row.label;
     out.unknown = row.unknown;
     ignored.clear();
     out.quantity = ReadQuantity(row.quantity, {}, ignored);
-    for (const std::string &text : row.dimensions) {
+    for (const std::string& text : row.dimensions) {
       ignored.clear();
       out.dimensions.push_back(read(ReadField(text, {}, ignored)));
     }
@@ -187,10 +187,10 @@ void PlanEditor::Evaluate() {
   results_.problems.clear();
   save_problem_.clear();
   for (std::size_t i = 0; i < rows_.size(); ++i) {
-    const Row &row = rows_[i];
-    const PlanShapeInfo &shape = PlanShapeFor(row.shape);
+    const Row& row = rows_[i];
+    const PlanShapeInfo& shape = PlanShapeFor(row.shape);
     const std::string place = RowPlace(i, plan.rows[i]);
-    auto &cells = cell_problems_[i];
+    auto& cells = cell_problems_[i];
     ReadQuantity(row.quantity, place + ", quantit\xC3\xA9", cells[0]);
     for (std::size_t d = 0; d < row.dimensions.size(); ++d) {
       ReadField(row.dimensions[d], place + ", " + shape.fields[d].name, cells[1 + d]);
@@ -198,13 +198,13 @@ void PlanEditor::Evaluate() {
     // A blank field is kept as 0 (the row stays refused when read back); a
     // text that is not a number would be lost.
     for (std::size_t c = 0; c < cells.size() && save_problem_.empty(); ++c) {
-      const std::string *text = c == 0                          ? &row.quantity
+      const std::string* text = c == 0                          ? &row.quantity
                                 : c - 1 < row.dimensions.size() ? &row.dimensions[c - 1]
                                                                 : nullptr;
       if (!cells[c].empty() && text && !Blank(*text)) save_problem_ = cells[c];
     }
-    RowReport &result = report_.rows[i];
-    const auto refused_text = std::find_if(cells.begin(), cells.end(), [](const auto &p) { return !p.empty(); });
+    RowReport& result = report_.rows[i];
+    const auto refused_text = std::find_if(cells.begin(), cells.end(), [](const auto& p) { return !p.empty(); });
     if (refused_text != cells.end()) {
       result = {0, 0, *refused_text};
     } else if (result.field == RowReport::Field::kQuantity) {
@@ -213,14 +213,14 @@ void PlanEditor::Evaluate() {
       cells[1 + result.dimension] = result.problem;
     }
     bool marked = false;
-    for (const std::string &problem : cells) {
+    for (const std::string& problem : cells) {
       if (!problem.empty()) results_.problems.push_back(problem), marked = true;
     }
     if (!marked && !result.problem.empty()) results_.problems.push_back(result.problem);
   }
   std::string first_setting_problem;
   for (std::size_t s = 0; s < kPlanSettingCount; ++s) {
-    std::string &problem = setting_problems_[s];
+    std::string& problem = setting_problems_[s];
     problem.clear();
     if (!(kSettings[s].optional && Blank(settings_[s]))) ReadField(settings_[s], kSettings[s].name, problem);
     if (!problem.empty()) {
@@ -250,8 +250,8 @@ void PlanEditor::Changed() {
 }
 
 std::string PlanEditor::CellText(std::size_t row, PlanColumn column) const {
-  const Row &shown = rows_.at(row);
-  const RowReport &result = report_.rows.at(row);
+  const Row& shown = rows_.at(row);
+  const RowReport& result = report_.rows.at(row);
   switch (column) {
     case PlanColumn::kShape:
       return PlanShapeFor(shown.shape).name;
@@ -276,7 +276,7 @@ bool PlanEditor::CellEditable(std::size_t row, PlanColumn column) const {
 }
 
 std::string PlanEditor::CellProblem(std::size_t row, PlanColumn column) const {
-  const auto &cells = cell_problems_.at(row);
+  const auto& cells = cell_problems_.at(row);
   if (column == PlanColumn::kQuantity) return cells[0];
   if (const std::optional<std::size_t> d = DimensionOf(column)) return cells[1 + *d];
   return {};
@@ -286,7 +286,7 @@ std::string PlanEditor::RowProblem(std::size_t row) const { return report_.rows.
 
 std::string PlanEditor::FieldName(std::size_t row, PlanColumn column) const {
   if (const std::optional<std::size_t> d = DimensionOf(column)) {
-    const PlanShapeInfo &shape = PlanShapeFor(rows_.at(row).shape);
+    const PlanShapeInfo& shape = PlanShapeFor(rows_.at(row).shape);
     return *d < shape.fields.size() ? Capitalized(shape.fields[*d].name) : "";
   }
   return PlanColumnTitle(column);
@@ -303,10 +303,10 @@ std::string PlanEditor::ColumnHeader(PlanColumn column, std::optional<std::size_
 PlanShape PlanEditor::RowShape(std::size_t row) const { return rows_.at(row).shape; }
 
 void PlanEditor::SetRowShape(std::size_t row, PlanShape shape) {
-  Row &edited = rows_.at(row);
+  Row& edited = rows_.at(row);
   if (edited.shape == shape) return;
-  const PlanShapeInfo &from = PlanShapeFor(edited.shape);
-  const PlanShapeInfo &to = PlanShapeFor(shape);
+  const PlanShapeInfo& from = PlanShapeFor(edited.shape);
+  const PlanShapeInfo& to = PlanShapeFor(shape);
   std::vector<std::string> dimensions(to.fields.size());
   for (std::size_t i = 0; i < to.fields.size(); ++i) {
     for (std::size_t j = 0; j < from.fields.size(); ++j) {
@@ -319,8 +319,8 @@ void PlanEditor::SetRowShape(std::size_t row, PlanShape shape) {
 }
 
 void PlanEditor::SetCellText(std::size_t row, PlanColumn column, std::string text) {
-  Row &edited = rows_.at(row);
-  std::string *field = nullptr;
+  Row& edited = rows_.at(row);
+  std::string* field = nullptr;
   if (column == PlanColumn::kQuantity) field = &edited.quantity;
   if (column == PlanColumn::kLabel) field = &edited.label;
   if (const std::optional<std::size_t> d = DimensionOf(column); d && *d < edited.dimensions.size()) {
@@ -366,18 +366,18 @@ std::size_t PlanEditor::MoveRow(std::size_t row, int by) {
 // A part calculated in cm goes into a plan in mm or inches converted; a text
 // that is not a number is kept as typed, so the row shows why it is refused.
 // The blank row a new plan starts with is filled rather than left above it.
-std::size_t PlanEditor::AddCalculatedPart(const CalculatedPart &part) {
+std::size_t PlanEditor::AddCalculatedPart(const CalculatedPart& part) {
   Row row;
   row.shape = part.shape;
   row.dimensions.resize(PlanShapeFor(part.shape).fields.size());
   for (std::size_t i = 0; i < row.dimensions.size() && i < part.dimensions_cm.size(); ++i) {
-    const std::string &text = part.dimensions_cm[i];
+    const std::string& text = part.dimensions_cm[i];
     const std::optional<double> cm = Blank(text) ? std::optional<double>(0) : ReadPlanNumber(text);
     row.dimensions[i] = cm ? NumberText(*cm / CentimetresPer(length_unit_)) : text;
   }
   const bool last_is_blank = !rows_.empty() && rows_.back().quantity == "1" && rows_.back().label.empty() &&
                              std::all_of(rows_.back().dimensions.begin(), rows_.back().dimensions.end(),
-                                         [](const auto &t) { return Blank(t); });
+                                         [](const auto& t) { return Blank(t); });
   if (last_is_blank) rows_.pop_back();
   rows_.push_back(std::move(row));
   Changed();
@@ -387,7 +387,7 @@ std::size_t PlanEditor::AddCalculatedPart(const CalculatedPart &part) {
 std::string PlanEditor::SettingText(PlanSetting setting) const { return settings_[Index(setting)]; }
 
 void PlanEditor::SetSettingText(PlanSetting setting, std::string text) {
-  std::string &field = settings_[Index(setting)];
+  std::string& field = settings_[Index(setting)];
   if (field == text) return;
   field = std::move(text);
   Changed();

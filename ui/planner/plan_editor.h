@@ -49,7 +49,7 @@ inline constexpr std::size_t kPlanDimensionColumns = 3;
 
 // The column headers: "Forme", "Quantité", "Cote 1"…, "Libellé",
 // "Aire unitaire (cm²)", "Aire de la ligne (cm²)".
-const char *PlanColumnTitle(PlanColumn column);
+const char* PlanColumnTitle(PlanColumn column);
 
 // The fields beside the table that take a typed number. The supply and the
 // time may be left empty: no supply check, no thickness for a time.
@@ -58,7 +58,7 @@ inline constexpr std::size_t kPlanSettingCount = 5;
 
 // "Montage et contacts (cm²)", "Densité de courant", "Épaisseur visée (µm)",
 // "Alimentation maximale (A)", "Durée (min, facultatif)".
-const char *PlanSettingTitle(PlanSetting setting);
+const char* PlanSettingTitle(PlanSetting setting);
 
 // A part the main window calculated, as its edit boxes held it (UTF-8, in cm):
 // a cylinder {"3", "10"} becomes the row "Cylindre ×1: rayon 3, hauteur 10".
@@ -83,14 +83,14 @@ class PlanEditor {
   // 15 µm, no supply, no time, dimensions in cm.
   PlanEditor();
   // A plan read from a file: its values written as texts ("1.5").
-  explicit PlanEditor(const Plan &plan);
+  explicit PlanEditor(const Plan& plan);
 
   // The plan the texts make; a field left blank holds 0.
   Plan ToPlan() const;
   // Why the plan cannot be saved, or empty: a text that is not a number
   // (the file would lose it), or a setting refused (the file could not be
   // read back). A blank dimension or quantity is saved as 0.
-  const std::string &SaveProblem() const { return save_problem_; }
+  const std::string& SaveProblem() const { return save_problem_; }
 
   // Rises with every change of a text, a unit, a shape or the rows.
   std::uint64_t Revision() const { return revision_; }
@@ -129,7 +129,7 @@ class PlanEditor {
   std::size_t MoveRow(std::size_t row, int by);
   // The main window's part, as a row of one at the end, its dimensions
   // converted to the plan's length unit.
-  std::size_t AddCalculatedPart(const CalculatedPart &part);
+  std::size_t AddCalculatedPart(const CalculatedPart& part);
 
   // --- Beside the table ---
   std::string SettingText(PlanSetting setting) const;
@@ -142,8 +142,8 @@ class PlanEditor {
   void SetDensityUnit(DensityUnit unit);
 
   // --- Below ---
-  const PlanResults &Results() const { return results_; }
-  const PlanReport &Report() const { return report_; }
+  const PlanResults& Results() const { return results_; }
+  const PlanReport& Report() const { return report_; }
 
  private:
   struct Row {

@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "plan/plan_file.h"
+#include "plan/user_file.h"
 #include "tests/plan/worked_example.h"
 
 namespace anod {
@@ -29,14 +30,14 @@ struct ScriptedServices : PlanDocumentServices {
     return answer;
   }
   std::optional<fs::path> AskOpenPath() override { return asked.emplace_back("open"), path; }
-  std::optional<fs::path> AskSavePath(const fs::path &) override { return asked.emplace_back("save"), path; }
+  std::optional<fs::path> AskSavePath(const fs::path&) override { return asked.emplace_back("save"), path; }
   void ShowFileProblem(std::string_view message) override { problems.emplace_back(message); }
 };
 
 class PlanDocumentTest : public testing::Test {
  protected:
   void SetUp() override {
-    const testing::TestInfo &test = *testing::UnitTest::GetInstance()->current_test_info();
+    const testing::TestInfo& test = *testing::UnitTest::GetInstance()->current_test_info();
     folder_ = fs::temp_directory_path() / (std::string("anod-plan-document-") + test.name());
     fs::remove_all(folder_);
     fs::create_directories(folder_);
@@ -66,18 +67,18 @@ TEST_F(PlanDocumentTest, TitleFollowsTheFileAndChanges) {
 
 // The unsaved question's answers, and what closing then does.
 struct AnswerCase {
-  const char *name;
+  const char* name;
   std::deque<UnsavedAnswer> answers;
   bool save_dialog_gives_a_path;
   bool closes;
   bool file_written;
 };
-void PrintTo(const AnswerCase &row, std::ostream *os) { *os << row.name; }
+void PrintTo(const AnswerCase& row, std::ostream* os) { *os << row.name; }
 
 class PlanDocumentAnswers : public PlanDocumentTest, public testing::WithParamInterface<AnswerCase> {};
 
 TEST_P(PlanDocumentAnswers, DecideWhetherTheWindowCloses) {
-  const AnswerCase &row = GetParam();
+  const AnswerCase& row = GetParam();
   document_.Editor().SetSettingText(PlanSetting::kRack, "5");
   services_.answers = row.answers;
   if (row.save_dialog_gives_a_path) services_.path = folder_ / "bain.anodplan";
@@ -94,7 +95,7 @@ const AnswerCase kAnswers[] = {
     {"Cancel", {UnsavedAnswer::kCancel}, true, false, false},
 };
 INSTANTIATE_TEST_SUITE_P(Unsaved, PlanDocumentAnswers, testing::ValuesIn(kAnswers),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PlanDocumentTest, SavedPlanReopensTheSame) {
   document_.Editor() = PlanEditor(WorkedExample());
@@ -116,10 +117,8 @@ TEST_F(PlanDocumentTest, FileProblemsSayWhyAndChangeNothing) {
   EXPECT_FALSE(document_.Save());          // a field that is not a number
   EXPECT_FALSE(document_.OpenFile(file));  // a file that is not a plan
   ASSERT_EQ(services_.problems.size(), 2u);
-  EXPECT_EQ(services_.problems[0],
-            "Impossible d'enregistrer \xC2\xAB bain.anodplan \xC2\xBB : "
-            "Densit\xC3\xA9 de courant : \xC2\xAB abc \xC2\xBB "
-            "n'est pas un nombre");
+  EXPECT_EQ(services_.problems[0], UserFileProblem("Impossible d'enregistrer", file,
+                                                   "Densit\xC3\xA9 de courant : \xC2\xAB abc \xC2\xBB n'est pas un nombre"));
   EXPECT_NE(services_.problems[1].find("bain.anodplan"), std::string::npos);
   EXPECT_EQ(document_.Editor().SettingText(PlanSetting::kDensity), "abc");
   EXPECT_FALSE(document_.Path().has_value());

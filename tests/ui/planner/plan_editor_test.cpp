@@ -41,11 +41,11 @@ PlanEditor TypedWorkedExample() {
 }
 
 TEST(PlanEditorWorkedExample, TypedOrReadFromItsPlanShowsTheSameResults) {
-  for (const PlanEditor &editor : {TypedWorkedExample(), PlanEditor(WorkedExample())}) {
+  for (const PlanEditor& editor : {TypedWorkedExample(), PlanEditor(WorkedExample())}) {
     EXPECT_EQ(editor.CellText(0, C::kPartArea), "230.79");
     EXPECT_EQ(editor.CellText(0, C::kRowArea), "923.16");
     EXPECT_EQ(editor.CellText(1, C::kRowArea), "212.00");
-    const LoadSummary &load = editor.Results().load;
+    const LoadSummary& load = editor.Results().load;
     EXPECT_EQ(load.problem, "");
     EXPECT_EQ(load.area, "Surface totale : 1155.16 cm\xC2\xB2 (11.55 dm\xC2\xB2)");
     EXPECT_EQ(load.current, "Courant : 17327 mA (17.33 A) \xC3\xA0 15.00 mA/cm\xC2\xB2");
@@ -61,20 +61,20 @@ TEST(PlanEditorWorkedExample, TypedOrReadFromItsPlanShowsTheSameResults) {
 
 // One edit of the typed worked example, and the message it marks where.
 struct EditCase {
-  const char *name;
-  std::function<void(PlanEditor &)> edit;
+  const char* name;
+  std::function<void(PlanEditor&)> edit;
   std::size_t row;
   PlanColumn column;  // kShape: the message is the row's; kLabel: a setting's
   PlanSetting setting = PlanSetting::kRack;
-  const char *problem = "";
+  const char* problem = "";
   bool blocks_saving = false;
 };
-void PrintTo(const EditCase &row, std::ostream *os) { *os << row.name; }
+void PrintTo(const EditCase& row, std::ostream* os) { *os << row.name; }
 
 class PlanEditorEdits : public testing::TestWithParam<EditCase> {};
 
 TEST_P(PlanEditorEdits, MarkTheFieldAndKeepTheOtherRows) {
-  const EditCase &row = GetParam();
+  const EditCase& row = GetParam();
   PlanEditor editor = TypedWorkedExample();
   row.edit(editor);
   const std::string marked = row.column == C::kLabel   ? editor.SettingProblem(row.setting)
@@ -92,7 +92,7 @@ TEST_P(PlanEditorEdits, MarkTheFieldAndKeepTheOtherRows) {
 
 const EditCase kEdits[] = {
     {"InnerRadiusNotANumber",
-     [](PlanEditor &e) { e.SetCellText(0, C::kDimension2, "1,5x"); },
+     [](PlanEditor& e) { e.SetCellText(0, C::kDimension2, "1,5x"); },
      0,
      C::kDimension2,
      {},
@@ -100,7 +100,7 @@ const EditCase kEdits[] = {
      "\xC2\xAB 1,5x \xC2\xBB n'est pas un nombre",
      true},
     {"InnerRadiusAboveOuter",
-     [](PlanEditor &e) { e.SetCellText(0, C::kDimension2, "2,5"); },
+     [](PlanEditor& e) { e.SetCellText(0, C::kDimension2, "2,5"); },
      0,
      C::kDimension2,
      {},
@@ -108,7 +108,7 @@ const EditCase kEdits[] = {
      "\xC2\xBB (2.5) doit \xC3\xAAtre "
      "inf\xC3\xA9rieur \xC3\xA0 \xC2\xAB rayon ext\xC3\xA9rieur \xC2\xBB (2)"},
     {"QuantityNotWhole",
-     [](PlanEditor &e) { e.SetCellText(1, C::kQuantity, "2,5"); },
+     [](PlanEditor& e) { e.SetCellText(1, C::kQuantity, "2,5"); },
      1,
      C::kQuantity,
      {},
@@ -116,7 +116,7 @@ const EditCase kEdits[] = {
      "2,5 \xC2\xBB n'est pas un nombre entier",
      true},
     {"QuantityZero",
-     [](PlanEditor &e) { e.SetCellText(1, C::kQuantity, "0"); },
+     [](PlanEditor& e) { e.SetCellText(1, C::kQuantity, "0"); },
      1,
      C::kQuantity,
      {},
@@ -124,28 +124,28 @@ const EditCase kEdits[] = {
      "doit \xC3\xAAtre un nombre entier "
      "d'au moins 1"},
     {"ThicknessBlank",
-     [](PlanEditor &e) { e.SetCellText(1, C::kDimension3, " "); },
+     [](PlanEditor& e) { e.SetCellText(1, C::kDimension3, " "); },
      1,
      C::kDimension3,
      {},
      "Ligne 2 (Plaque \xC2\xAB couvercle \xC2\xBB), \xC3\xA9paisseur : valeur "
      "\xC3\xA0 saisir"},
     {"HugePlate",
-     [](PlanEditor &e) { e.SetCellText(1, C::kDimension1, "1e308"); },
+     [](PlanEditor& e) { e.SetCellText(1, C::kDimension1, "1e308"); },
      1,
      C::kShape,
      {},
      "Ligne 2 (Plaque \xC2\xAB couvercle \xC2\xBB) : surface hors limites"},
-    {"DensityNotANumber", [](PlanEditor &e) { e.SetSettingText(PlanSetting::kDensity, "abc"); }, 0, C::kLabel,
+    {"DensityNotANumber", [](PlanEditor& e) { e.SetSettingText(PlanSetting::kDensity, "abc"); }, 0, C::kLabel,
      PlanSetting::kDensity, "Densit\xC3\xA9 de courant : \xC2\xAB abc \xC2\xBB n'est pas un nombre", true},
-    {"RackNegative", [](PlanEditor &e) { e.SetSettingText(PlanSetting::kRack, "-1"); }, 0, C::kLabel,
+    {"RackNegative", [](PlanEditor& e) { e.SetSettingText(PlanSetting::kRack, "-1"); }, 0, C::kLabel,
      PlanSetting::kRack,
      "Montage et contacts : la surface (-1 cm\xC2\xB2) ne peut pas \xC3\xAAtre "
      "n\xC3\xA9gative",
      true},
 };
 INSTANTIATE_TEST_SUITE_P(Typed, PlanEditorEdits, testing::ValuesIn(kEdits),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PlanEditorSettings, OptionalOnesMayBeEmptyAndATimeGivesItsThickness) {
   PlanEditor editor = TypedWorkedExample();
@@ -158,17 +158,17 @@ TEST(PlanEditorSettings, OptionalOnesMayBeEmptyAndATimeGivesItsThickness) {
 
 // Shapes' names along the rows after each edit of the rows.
 struct RowsCase {
-  const char *name;
-  std::function<std::size_t(PlanEditor &)> edit;  // gives the row it made or moved
+  const char* name;
+  std::function<std::size_t(PlanEditor&)> edit;  // gives the row it made or moved
   std::size_t row;
   std::vector<PlanShape> shapes;
 };
-void PrintTo(const RowsCase &row, std::ostream *os) { *os << row.name; }
+void PrintTo(const RowsCase& row, std::ostream* os) { *os << row.name; }
 
 class PlanEditorRows : public testing::TestWithParam<RowsCase> {};
 
 TEST_P(PlanEditorRows, EditTheTable) {
-  const RowsCase &row = GetParam();
+  const RowsCase& row = GetParam();
   PlanEditor editor = TypedWorkedExample();
   const std::uint64_t revision = editor.Revision();
   EXPECT_EQ(row.edit(editor), row.row);
@@ -181,28 +181,28 @@ TEST_P(PlanEditorRows, EditTheTable) {
 
 using S = PlanShape;
 const RowsCase kRows[] = {
-    {"AddAfterFirst", [](PlanEditor &e) { return e.AddRow(0); }, 1, {S::kTube, S::kTube, S::kPlate}},
-    {"AddAtEnd", [](PlanEditor &e) { return e.AddRow(std::nullopt); }, 2, {S::kTube, S::kPlate, S::kPlate}},
-    {"Duplicate", [](PlanEditor &e) { return e.DuplicateRow(0); }, 1, {S::kTube, S::kTube, S::kPlate}},
+    {"AddAfterFirst", [](PlanEditor& e) { return e.AddRow(0); }, 1, {S::kTube, S::kTube, S::kPlate}},
+    {"AddAtEnd", [](PlanEditor& e) { return e.AddRow(std::nullopt); }, 2, {S::kTube, S::kPlate, S::kPlate}},
+    {"Duplicate", [](PlanEditor& e) { return e.DuplicateRow(0); }, 1, {S::kTube, S::kTube, S::kPlate}},
     {"Remove",
-     [](PlanEditor &e) {
+     [](PlanEditor& e) {
        e.RemoveRow(0);
        return std::size_t{0};
      },
      0,
      {S::kPlate}},
-    {"MoveDown", [](PlanEditor &e) { return e.MoveRow(0, +1); }, 1, {S::kPlate, S::kTube}},
-    {"MoveLastDown", [](PlanEditor &e) { return e.MoveRow(1, +1); }, 1, {S::kTube, S::kPlate}},
-    {"MoveFirstUp", [](PlanEditor &e) { return e.MoveRow(0, -1); }, 0, {S::kTube, S::kPlate}},
+    {"MoveDown", [](PlanEditor& e) { return e.MoveRow(0, +1); }, 1, {S::kPlate, S::kTube}},
+    {"MoveLastDown", [](PlanEditor& e) { return e.MoveRow(1, +1); }, 1, {S::kTube, S::kPlate}},
+    {"MoveFirstUp", [](PlanEditor& e) { return e.MoveRow(0, -1); }, 0, {S::kTube, S::kPlate}},
     {"SameText",
-     [](PlanEditor &e) {
+     [](PlanEditor& e) {
        e.SetCellText(0, C::kQuantity, "4");
        return std::size_t{0};
      },
      0,
      {S::kTube, S::kPlate}},
     {"AreaColumn",
-     [](PlanEditor &e) {
+     [](PlanEditor& e) {
        e.SetCellText(0, C::kRowArea, "1");
        return std::size_t{0};
      },
@@ -210,7 +210,7 @@ const RowsCase kRows[] = {
      {S::kTube, S::kPlate}},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, PlanEditorRows, testing::ValuesIn(kRows),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PlanEditorShapes, FieldsAndHeadersFollowTheShape) {
   PlanEditor editor = TypedWorkedExample();  // tube: 2, 1,5, 10
