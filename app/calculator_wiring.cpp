@@ -11,10 +11,15 @@ void RunCalculatorOnWindow(CalculatorWindow& window, const CalculatorInfo& calcu
     for (std::size_t i = 0; i < calculator.fields.size(); ++i) {
       inputs.texts[i] = window.EditText(calculator.fields[i].edit_box);
     }
+    bool current_written = false;
     const CaptionReceivers receivers{
         [&](const std::string& caption) { window.SetLabelCaption(calculator.surface_label, caption); },
-        [&](const std::string& caption) { window.SetLabelCaption(kCurrentLabel, caption); }};
+        [&](const std::string& caption) {
+          window.SetLabelCaption(kCurrentLabel, caption);
+          current_written = true;
+        }};
     RunCalculator(calculator.shape, inputs, receivers);
+    if (current_written) window.Calculated(calculator);
   } catch (...) {
     reporter.Report(sender, std::current_exception());
   }

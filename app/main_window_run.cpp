@@ -13,9 +13,10 @@ void BuildMainWindow(MainWindowHost& host, FailureReporter& reporter, std::span<
 }
 
 int RunMainWindow(MainWindowHost& host, FailureReporter& reporter, std::span<const std::uint8_t> description,
-                  ShowRequest request) {
+                  ShowRequest request, const std::function<void()>& built) {
   try {
     BuildMainWindow(host, reporter, description);
+    if (built) built();
   } catch (...) {
     reporter.ReportUnhandled(std::current_exception(), __builtin_return_address(0));
     return kExitStartUpFailed;

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 
 #include "app/failure_report.h"
@@ -43,9 +44,10 @@ class MainWindowHost {
   virtual void Destroy() = 0;
 };
 
-// Steps 1 to 4 above; returns the process's exit code.
+// Steps 1 to 4 above; returns the process's exit code. `built` runs
+// between steps 1 and 2 (the shell adds its ways into other windows).
 int RunMainWindow(MainWindowHost& host, FailureReporter& reporter, std::span<const std::uint8_t> description,
-                  ShowRequest request);
+                  ShowRequest request, const std::function<void()>& built = {});
 
 // Step 1 alone, for those who show and run the window themselves.
 void BuildMainWindow(MainWindowHost& host, FailureReporter& reporter, std::span<const std::uint8_t> description);

@@ -4,10 +4,13 @@
 ;            [-DWITH_WINDOW] anodisation.nsi
 ; French pages: welcome, the licence (GPL), the folder, the files, the end
 ; with "Lancer Anodisation"; cancelling asks first. Installs into Program
-; Files (the 64-bit one for x64), adds the Start-menu shortcut "Anodisation"
-; for the window program when it is part of the build, and registers its
-; uninstaller in Add/Remove Programs with the publisher, icon, version and
-; size. /S installs and uninstalls silently.
+; Files (the 64-bit one for x64), adds the Start-menu shortcuts "Anodisation"
+; and "Plan de bain" (anodisation.exe --plan) and the .anodplan files'
+; association (opened by the planner, with the program's icon) when the
+; window program is part of the build, and registers its uninstaller in
+; Add/Remove Programs with the publisher, icon, version and size. The
+; uninstaller takes all of it away; the .anodplan extension only while it
+; still names our type. /S installs and uninstalls silently.
 !if "${ARCH}" == "x64"
   ; A 64-bit installer: it runs where the 64-bit programs it carries run,
   ; and sees the 64-bit Program Files and registry without redirection.
@@ -27,6 +30,11 @@ SetCompressor /SOLID lzma
 !define PRODUCT "Anodisation"
 !define PUBLISHER "Les développeurs d'Anodisation"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Anodisation"
+!define PLAN_TYPE "Anodisation.PlanDeBain"
+!define PLAN_TYPE_KEY "Software\Classes\${PLAN_TYPE}"
+!define PLAN_EXTENSION_KEY "Software\Classes\.anodplan"
+; SHChangeNotify's SHCNE_ASSOCCHANGED: Explorer reads the new association.
+!define SHCNE_ASSOCCHANGED 0x08000000
 
 Name "${PRODUCT}"
 ; French elides "de" before a vowel: the language file's "Installation de
@@ -89,6 +97,12 @@ Section "Anodisation"
 !ifdef WITH_WINDOW
   File "${STAGE}\anodisation.exe"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\anodisation.exe"
+  CreateShortcut "$SMPROGRAMS\Plan de bain.lnk" "$INSTDIR\anodisation.exe" "--plan" "$INSTDIR\anodisation.exe" 0
+  WriteRegStr HKLM "${PLAN_EXTENSION_KEY}" "" "${PLAN_TYPE}"
+  WriteRegStr HKLM "${PLAN_TYPE_KEY}" "" "Plan de bain d'Anodisation"
+  WriteRegStr HKLM "${PLAN_TYPE_KEY}\DefaultIcon" "" "$INSTDIR\anodisation.exe,0"
+  WriteRegStr HKLM "${PLAN_TYPE_KEY}\shell\open\command" "" '"$INSTDIR\anodisation.exe" "%1"'
+  System::Call 'shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i 0, p 0, p 0)'
 !endif
   WriteUninstaller "$INSTDIR\uninstall.exe"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
@@ -113,6 +127,13 @@ Section "Uninstall"
   Delete "$INSTDIR\anodisation-calc.exe"
   Delete "$INSTDIR\anodisation.exe"
   Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+  Delete "$SMPROGRAMS\Plan de bain.lnk"
+  DeleteRegKey HKLM "${PLAN_TYPE_KEY}"
+  ; Another program may have taken the extension since: it keeps it.
+  ReadRegStr $0 HKLM "${PLAN_EXTENSION_KEY}" ""
+  StrCmp $0 "${PLAN_TYPE}" 0 +2
+    DeleteRegKey HKLM "${PLAN_EXTENSION_KEY}"
+  System::Call 'shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i 0, p 0, p 0)'
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

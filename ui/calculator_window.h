@@ -9,6 +9,8 @@
 
 namespace anod {
 
+struct CalculatorInfo;
+
 class CalculatorWindow {
  public:
   virtual ~CalculatorWindow() = default;
@@ -17,6 +19,10 @@ class CalculatorWindow {
   // Shows `caption` in the label `name` ("lbl4") and repaints it; what
   // listens for caption changes (a screen reader) hears of it.
   virtual void SetLabelCaption(std::string_view name, std::string caption) = 0;
+  // Told once `calculator` wrote both its captions from the edit boxes'
+  // texts (not after a failure or a silent stop): the planner can add that
+  // part. Nothing by default.
+  virtual void Calculated(const CalculatorInfo&) {}
 };
 
 }  // namespace anod

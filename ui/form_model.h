@@ -181,6 +181,14 @@ class FormModel final : public CalculatorWindow {
   void SetCaptionListener(std::function<void(std::string_view name)> listener) {
     caption_listener_ = std::move(listener);
   }
+  // Told once a calculator wrote both its captions (not after a failure or
+  // a silent stop): the window's ways into the planner keep that part.
+  void Calculated(const CalculatorInfo& calculator) override {
+    if (calculated_listener_) calculated_listener_(calculator);
+  }
+  void SetCalculatedListener(std::function<void(const CalculatorInfo&)> listener) {
+    calculated_listener_ = std::move(listener);
+  }
 
   // ---- Geometry ----
   // The largest right and bottom edges of the window's direct children.
@@ -228,6 +236,7 @@ class FormModel final : public CalculatorWindow {
   bool shown_ = false;
   FailureSink sink_;
   std::function<void(std::string_view name)> caption_listener_;
+  std::function<void(const CalculatorInfo&)> calculated_listener_;
 };
 
 // Builds the window from a compiled description, creating its windowed

@@ -150,7 +150,7 @@ void AnnounceCaptionChange(TForm1& form, std::string_view name) {
 
 }  // namespace
 
-void ExposeToAssistiveTechnology(TForm1& form, std::function<void(std::string_view name)> also_on_caption) {
+void ExposeToAssistiveTechnology(TForm1& form) {
   static const bool installed = [] {
     QAccessible::installFactory(&SurfaceFactory);
     return true;
@@ -181,10 +181,7 @@ void ExposeToAssistiveTechnology(TForm1& form, std::function<void(std::string_vi
       standard->setAccessibleDescription(Utf8(CoveredButtonDescription(calculator)));
     }
   }
-  form.Model().SetCaptionListener([&form, also = std::move(also_on_caption)](std::string_view name) {
-    AnnounceCaptionChange(form, name);
-    if (also) also(name);
-  });
+  form.Model().SetCaptionListener([&form](std::string_view name) { AnnounceCaptionChange(form, name); });
 }
 
 }  // namespace anod

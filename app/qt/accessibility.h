@@ -16,14 +16,10 @@
 // their caption.
 #pragma once
 
-#include <functional>
-#include <string_view>
-
 namespace anod {
 
 class TForm1;
 
-// `also_on_caption` hears of each new caption after the screen reader.
-void ExposeToAssistiveTechnology(TForm1& form, std::function<void(std::string_view name)> also_on_caption = {});
+void ExposeToAssistiveTechnology(TForm1& form);
 
 }  // namespace anod

@@ -51,10 +51,11 @@ void QtMainWindowHost::Build(std::span<const std::uint8_t> description, const Ha
   // open in the middle of a paint, so it opens right after the event.
   form_->Model().SetFailureSink(
       [sender = form_.get()](const Exception& failure) { ReportFailureLater(sender, failure); });
-  // The window's extra commands (its menu, the planner) keep the last
-  // calculation from the captions it writes; a child of the window.
+  ExposeToAssistiveTechnology(*form_);
+  // The window's extra commands (its menu, the planner), a child of the
+  // window, keep its last calculation.
   auto* commands = new MainWindowCommands(*form_);
-  ExposeToAssistiveTechnology(*form_, [commands](std::string_view name) { commands->CaptionWritten(name); });
+  form_->Model().SetCalculatedListener([commands](const CalculatorInfo& calculator) { commands->Calculated(calculator); });
 }
 
 CalculatorWindow& QtMainWindowHost::Window() { return form_->Model(); }

@@ -83,6 +83,8 @@ class FakeCalculatorWindow final : public CalculatorWindow {
     captions[std::string(name)] = std::move(caption);
     ++caption_writes;
   }
+  void Calculated(const CalculatorInfo& calculator) override { calculated.push_back(calculator.operation); }
+  std::vector<std::string> calculated;  // the operations that told Calculated
 
   std::map<std::string, std::string> texts;
   std::map<std::string, std::string> captions;

@@ -58,12 +58,20 @@ TEST_P(OperationTest, RunsItsColumnsCalculatorAndLeavesTheOthers) {
   EXPECT_EQ(wired.Caption(column.surface_label), column.surface);
   EXPECT_EQ(wired.Caption("Label19"), column.current);
   EXPECT_EQ(wired.window.caption_writes, 2) << "only the column's label and Label19";
+  EXPECT_EQ(wired.window.calculated, std::vector<std::string>{GetParam().operation});
 }
 
 INSTANTIATE_TEST_SUITE_P(Operations, OperationTest,
                          testing::Values(Request{"btn1Click", kCylinder}, Request{"btn2Click", kBox},
                                          Request{"Button1Click", kSphere}, Request{"Button2Click", kPyramid}),
                          testing::PrintToStringParamName());
+
+TEST(OperationTest, ASilentStopIsNoCalculation) {
+  Wired wired;
+  wired.Fill({{"Edit1", "0"}, {"edt1", "10"}});
+  wired.Click("btn1Click");
+  EXPECT_TRUE(wired.window.calculated.empty());
+}
 
 TEST(Label19Test, ShowsTheLatestCalculationOfAnyShape) {
   Wired wired;
@@ -111,6 +119,7 @@ TEST_P(FailureFlowTest, BoxThenLabelsAsWrittenThenRecovery) {
   EXPECT_EQ(wired.Caption(surface_label), row.surface_after != nullptr ? row.surface_after : surface_before);
   EXPECT_EQ(wired.Caption("Label19"), current_before);
   EXPECT_EQ(ControlWordInForce(), DefaultControlWord());
+  EXPECT_EQ(wired.window.calculated.size(), 1u) << "told of the good run only";
 
   // The same click fails the same way at once.
   wired.Click(row.operation);

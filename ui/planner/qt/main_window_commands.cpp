@@ -5,8 +5,7 @@
 #include <QMessageBox>
 #include <QShortcut>
 
-#include "core/codepage.h"
-#include "plan/plan_shapes.h"
+#include "ui/planner/calculated_part_of.h"
 #include "ui/planner/qt/plan_window.h"
 #include "ui/qt/form1.h"
 
@@ -33,22 +32,9 @@ MainWindowCommands::~MainWindowCommands() { delete planner_; }
 
 PlanWindow* MainWindowCommands::Planner() const { return planner_; }
 
-void MainWindowCommands::CaptionWritten(std::string_view label) {
-  if (label == kCurrentLabel) {
-    if (surface_written_ == nullptr) return;
-    CalculatedPart part;
-    part.shape = PlanShapeByKey(surface_written_->command_name)->shape;
-    for (const FieldInfo& field : surface_written_->fields) {
-      part.dimensions_cm.push_back(Cp1252ToUtf8(form_.Model().EditText(field.edit_box)));
-    }
-    surface_written_ = nullptr;
-    last_ = std::move(part);
-    if (planner_) planner_->SetCalculatedPart(last_);
-    return;
-  }
-  for (const CalculatorInfo& calculator : Calculators()) {
-    if (label == calculator.surface_label) surface_written_ = &calculator;
-  }
+void MainWindowCommands::Calculated(const CalculatorInfo& calculator) {
+  last_ = CalculatedPartOf(calculator, form_.Model());
+  if (planner_) planner_->SetCalculatedPart(last_);
 }
 
 QMenu& MainWindowCommands::Menu() {

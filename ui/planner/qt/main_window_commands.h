@@ -6,10 +6,9 @@
 // changes.
 //
 // It also keeps the window's last successful calculation for the planner's
-// "Ajouter la pièce calculée": a calculator writes its surface caption, then
-// the current last of all, so a current written after a surface is a
-// calculation that went through, and the calculator's edit boxes still hold
-// the texts it read ({"3", "10"} for the cylinder).
+// "Ajouter la pièce calculée", as the window's model tells of it: the
+// calculator's edit boxes still hold the texts it read ({"3", "10"} for the
+// cylinder).
 #pragma once
 
 #include <QObject>
@@ -37,8 +36,8 @@ class MainWindowCommands final : public QObject {
   explicit MainWindowCommands(TForm1& form);
   ~MainWindowCommands() override;
 
-  // The calculators' view of the window tells of each caption written.
-  void CaptionWritten(std::string_view label);
+  // The window's model tells of each calculation that went through.
+  void Calculated(const CalculatorInfo& calculator);
   const std::optional<CalculatedPart>& LastCalculation() const { return last_; }
 
   void Run(MainWindowCommand command);
@@ -56,7 +55,6 @@ class MainWindowCommands final : public QObject {
 
   TForm1& form_;
   QMenu* menu_ = nullptr;
-  const CalculatorInfo* surface_written_ = nullptr;
   std::optional<CalculatedPart> last_;
   QPointer<PlanWindow> planner_;
 };

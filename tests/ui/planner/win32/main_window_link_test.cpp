@@ -1,0 +1,125 @@
+// The main window's ways into the planner on Win32, on the real main window:
+// the two system menu commands, the calculation that becomes the planner's
+// row, and the plan asked for before the main window closes.
+#include "ui/planner/win32/main_window_link.h"
+
+#include <gtest/gtest.h>
+
+#include "box_answerer.h"
+#include "core/calculators.h"
+#include "core/codepage.h"
+#include "pictures/jpeg_module.h"
+#include "question_answerer.h"
+#include "ui/form1_description.h"
+#include "ui/planner/main_window_menu.h"
+#include "ui/planner/win32/plan_window.h"
+#include "ui/planner/win32/plan_window_ids.h"
+#include "ui/planner/win32/wide_text.h"
+#include "ui/win32/application.h"
+#include "ui/win32/main_window_host.h"
+
+namespace anod {
+namespace {
+
+class MainWindowLink : public testing::Test {
+ protected:
+  static void SetUpTestSuite() { RegisterJPEGFormats(); }
+  static void TearDownTestSuite() { UnregisterJPEGFormats(); }
+  void SetUp() override {
+    BuildMainWindow(host_, app_.Reporter(), Form1Description());
+    link_ = std::make_unique<MainWindowPlannerLink>(Form());
+  }
+  void TearDown() override {
+    link_.reset();
+    host_.Destroy();
+  }
+  TWin32Form& Form() { return *host_.Form(); }
+  void Calculate(const char* radius, const char* height) {
+    SetWindowTextA(Form().ChildWindow("Edit1"), radius);
+    SetWindowTextA(Form().ChildWindow("edt1"), height);
+    RunCalculatorOnWindow(Form(), CalculatorFor(Shape::kCylinder), app_.Reporter(), Form().Handle());
+  }
+  PlanWindow& OpenPlanner() {
+    SendMessageW(Form().Handle(), WM_SYSCOMMAND, kPlanSystemCommand, 0);
+    return *link_->Planner();
+  }
+
+  TApplication app_{"C:\\anodisation.exe"};
+  Win32MainWindowHost host_{app_.Reporter()};
+  std::unique_ptr<MainWindowPlannerLink> link_;
+};
+
+TEST_F(MainWindowLink, SystemMenuEndsWithTheTwoCommands) {
+  const HMENU menu = GetSystemMenu(Form().Handle(), FALSE);
+  const int count = GetMenuItemCount(menu);
+  const UINT commands[] = {kPlanSystemCommand, kAboutSystemCommand};
+  ASSERT_EQ(MainWindowMenu().size(), 2u);
+  for (int i = 0; i < 2; ++i) {
+    wchar_t caption[64] = {};
+    GetMenuStringW(menu, count - 2 + i, caption, 64, MF_BYPOSITION);
+    EXPECT_EQ(Narrow(caption), MainWindowMenu()[static_cast<std::size_t>(i)].caption);
+    EXPECT_EQ(GetMenuItemID(menu, count - 2 + i), commands[i]);
+  }
+}
+
+TEST_F(MainWindowLink, PlanCommandOpensThePlannerThenBringsItForward) {
+  ASSERT_EQ(link_->Planner(), nullptr);
+  PlanWindow& planner = OpenPlanner();
+  EXPECT_TRUE(IsWindowVisible(planner.Handle()));
+  EXPECT_EQ(WindowTextUtf8(planner.Handle()), planner.Document().Title());
+  EXPECT_EQ(&OpenPlanner(), &planner);
+}
+
+TEST_F(MainWindowLink, AboutCommandShowsTheAboutBox) {
+  testing_support::BoxAnswerer box(Utf8ToCp1252(AboutCaption()));
+  SendMessageW(Form().Handle(), WM_SYSCOMMAND, kAboutSystemCommand, 0);
+  box.Join();
+  ASSERT_TRUE(box.Seen());
+  const std::string about = Utf8ToCp1252(AboutText());
+  EXPECT_EQ(box.Text().substr(0, box.Text().find('\r')), about.substr(0, about.find('\n')));
+  EXPECT_EQ(box.Owner(), Form().Handle());
+}
+
+TEST_F(MainWindowLink, TheLastCalculationBecomesTheAddedRow) {
+  PlanWindow& planner = OpenPlanner();
+  const HWND add = GetDlgItem(planner.Handle(), plan_ids::kAddCalculated);
+  EXPECT_FALSE(IsWindowEnabled(add)) << "nothing calculated yet";
+  Calculate("0", "10");  // a silent stop calculates nothing
+  EXPECT_FALSE(link_->LastCalculated().has_value());
+  Calculate("3", "10");
+  ASSERT_TRUE(link_->LastCalculated().has_value());
+  EXPECT_EQ(link_->LastCalculated()->shape, PlanShape::kCylinder);
+  EXPECT_EQ(link_->LastCalculated()->dimensions_cm, (std::vector<std::string>{"3", "10"}));
+  EXPECT_TRUE(IsWindowEnabled(add));
+  const std::size_t revision = planner.Document().Editor().Revision();
+  SendMessageW(planner.Handle(), WM_COMMAND, MAKEWPARAM(plan_ids::kAddCalculated, BN_CLICKED),
+               reinterpret_cast<LPARAM>(add));
+  EXPECT_GT(planner.Document().Editor().Revision(), revision);
+  const std::size_t last = planner.Document().Editor().RowCount() - 1;
+  EXPECT_EQ(planner.Document().Editor().RowShape(last), PlanShape::kCylinder);
+  const HWND radius = GetDlgItem(planner.RowsPanel(), plan_ids::Cell(last, PlanColumn::kDimension1));
+  EXPECT_EQ(WindowTextUtf8(radius), planner.Document().Editor().CellText(last, PlanColumn::kDimension1));
+}
+
+TEST_F(MainWindowLink, ClosingTheMainWindowAsksForThePlanFirst) {
+  ShowWindow(Form().Handle(), SW_SHOWNA);
+  PlanWindow& planner = OpenPlanner();
+  planner.Document().Editor().SetSettingText(PlanSetting::kRack, "20");
+  {
+    QuestionAnswerer answer(L"Annuler");
+    SendMessageW(Form().Handle(), WM_CLOSE, 0, 0);
+  }
+  EXPECT_TRUE(IsWindowVisible(Form().Handle()));
+  ASSERT_NE(link_->Planner(), nullptr);
+  {
+    QuestionAnswerer answer(L"Ne pas enregistrer");
+    SendMessageW(Form().Handle(), WM_CLOSE, 0, 0);
+  }
+  EXPECT_EQ(link_->Planner(), nullptr);
+  EXPECT_FALSE(IsWindowVisible(Form().Handle()));
+  MSG quit;
+  PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // the main window's end of the loop
+}
+
+}  // namespace
+}  // namespace anod

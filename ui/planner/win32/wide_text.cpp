@@ -1,0 +1,40 @@
+#include "ui/planner/win32/wide_text.h"
+
+#include <climits>
+
+namespace anod {
+
+std::wstring Widen(std::string_view utf8) {
+  if (utf8.empty() || utf8.size() > INT_MAX) return {};
+  const int size = static_cast<int>(utf8.size());
+  std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
+  return wide;
+}
+
+std::string Narrow(std::wstring_view utf16) {
+  if (utf16.empty() || utf16.size() > INT_MAX) return {};
+  const int size = static_cast<int>(utf16.size());
+  std::string utf8(
+      static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr)),
+      '\0');
+  WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+  return utf8;
+}
+
+std::wstring WindowsLines(std::string_view utf8) {
+  std::wstring lines;
+  for (const wchar_t c : Widen(utf8)) {
+    if (c == L'\n') lines += L'\r';
+    lines += c;
+  }
+  return lines;
+}
+
+std::string WindowTextUtf8(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return Narrow(text);
+}
+
+}  // namespace anod
