@@ -1,6 +1,6 @@
 // The window program's two information options, answered before anything of
 // the window exists (no display is needed):
-//   anodisation --version  -> "anodisation 1.0.0\n" on `out`, exit code 0
+//   anodisation --version  -> "anodisation 1.1.0\n" on `out`, exit code 0
 //   anodisation --help     -> the options in French and English, exit code 0
 //   anodisation -iconic    -> nothing printed, no exit code: the program goes on
 // The first of the two found wins. Every other argument is left to the

@@ -1,5 +1,5 @@
 ; The Windows installer of Anodisation, built by installer/CMakeLists.txt:
-;   makensis -INPUTCHARSET UTF8 -DVERSION=1.0.0 -DARCH=x64|x86 -DSTAGE=<folder with the programs>
+;   makensis -INPUTCHARSET UTF8 -DVERSION=1.1.0 -DARCH=x64|x86 -DSTAGE=<folder with the programs>
 ;            -DICON=<anodisation.ico> -DWIZARD=<wizard.bmp> -DLICENSE=<LICENSE> -DOUTFILE=<setup.exe>
 ;            [-DWITH_WINDOW] anodisation.nsi
 ; French pages: welcome, the licence (GPL), the folder, the files, the end
