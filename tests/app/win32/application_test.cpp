@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "box_answerer.h"
+#include "tests/support/win32/box_answerer.h"
 #include "core/failures.h"
 #include "platform/win32/window_guard.h"
 #include "app/win32/module_title.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "box_answerer.h"
+#include "tests/support/win32/box_answerer.h"
 #include "pictures/jpeg_module.h"
 #include "ui/form1_description.h"
 #include "app/win32/application.h"

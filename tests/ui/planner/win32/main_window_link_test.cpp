@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "box_answerer.h"
+#include "tests/support/win32/box_answerer.h"
 #include "core/calculators.h"
 #include "core/codepage.h"
 #include "pictures/jpeg_module.h"

@@ -1,4 +1,4 @@
-#include "box_answerer.h"
+#include "tests/support/win32/box_answerer.h"
 
 namespace anod::testing_support {
 
