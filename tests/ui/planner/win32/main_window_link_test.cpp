@@ -5,18 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/win32/box_answerer.h"
+#include "app/win32/application.h"
+#include "app/win32/main_window_host.h"
 #include "core/calculators.h"
 #include "core/codepage.h"
 #include "pictures/jpeg_module.h"
 #include "question_answerer.h"
+#include "tests/support/win32/box_answerer.h"
 #include "ui/form1_description.h"
 #include "ui/planner/main_window_menu.h"
 #include "ui/planner/win32/plan_window.h"
 #include "ui/planner/win32/plan_window_ids.h"
 #include "ui/planner/win32/wide_text.h"
-#include "ui/win32/application.h"
-#include "ui/win32/main_window_host.h"
 
 namespace anod {
 namespace {
@@ -37,7 +37,7 @@ class MainWindowLink : public testing::Test {
   void Calculate(const char* radius, const char* height) {
     SetWindowTextA(Form().ChildWindow("Edit1"), radius);
     SetWindowTextA(Form().ChildWindow("edt1"), height);
-    RunCalculatorOnWindow(Form(), CalculatorFor(Shape::kCylinder), app_.Reporter(), Form().Handle());
+    RunCalculatorOnWindow(Form().Model(), CalculatorFor(Shape::kCylinder), app_.Reporter(), Form().Handle());
   }
   PlanWindow& OpenPlanner() {
     SendMessageW(Form().Handle(), WM_SYSCOMMAND, kPlanSystemCommand, 0);
