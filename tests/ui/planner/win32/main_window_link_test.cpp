@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/calculator_wiring.h"
 #include "app/win32/application.h"
 #include "app/win32/main_window_host.h"
 #include "core/calculators.h"
