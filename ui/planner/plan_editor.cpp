@@ -142,59 +142,62 @@ PlanEditor::PlanEditor(const Plan& plan)
   Evaluate();
 }
 
-// Reads every text into a plan. Where a text is not a number the plan holds
-// NaN, which the plan's rules refuse (the row, or the settings), so no total
-// is given; a file gets 0 in its place (SaveProblem stops it first).
-Plan PlanEditor::ReadPlan(bool for_file) const {
+// A file gets 0 where a text is not a number (SaveProblem stops it first).
+Plan PlanEditor::ToPlan() const {
+  Plan plan = plan_;
+  auto zero_for_nan = [](double& value) {
+    if (std::isnan(value)) value = 0;
+  };
+  for (PlanRow& row : plan.rows) std::for_each(row.dimensions.begin(), row.dimensions.end(), zero_for_nan);
+  for (double* value : {&plan.rack_cm2, &plan.density.value, &plan.thickness_um}) zero_for_nan(*value);
+  for (std::optional<double>* value : {&plan.supply_a, &plan.time_min}) {
+    if (*value) zero_for_nan(**value);
+  }
+  return plan;
+}
+
+// Reads every text once, into the plan and each field's message. Where a
+// text is not a number the plan holds NaN, which the plan's rules refuse
+// (the row, or the settings), so no total is given.
+void PlanEditor::Evaluate() {
   Plan plan;
   plan.length_unit = length_unit_;
   plan.unknown = plan_unknown_;
   plan.density.unit = density_unit_;
   plan.density.unknown = density_unknown_;
-  std::string ignored;
-  auto read = [&](double value) { return for_file && std::isnan(value) ? 0.0 : value; };
+  cell_problems_.assign(rows_.size(), {});
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     const Row& row = rows_[i];
     PlanRow& out = plan.rows.emplace_back();
     out.shape = row.shape;
     out.label = row.label;
     out.unknown = row.unknown;
-    ignored.clear();
-    out.quantity = ReadQuantity(row.quantity, {}, ignored);
-    for (const std::string& text : row.dimensions) {
-      ignored.clear();
-      out.dimensions.push_back(read(ReadField(text, {}, ignored)));
+    const std::string place = RowPlace(i, out);
+    auto& cells = cell_problems_[i];
+    out.quantity = ReadQuantity(row.quantity, place + ", quantit\xC3\xA9", cells[0]);
+    const PlanShapeInfo& shape = PlanShapeFor(row.shape);
+    for (std::size_t d = 0; d < row.dimensions.size(); ++d) {
+      out.dimensions.push_back(ReadField(row.dimensions[d], place + ", " + shape.fields[d].name, cells[1 + d]));
     }
   }
-  auto setting = [&](PlanSetting which) {
-    ignored.clear();
-    return read(ReadField(settings_[Index(which)], {}, ignored));
-  };
-  plan.rack_cm2 = setting(PlanSetting::kRack);
-  plan.density.value = setting(PlanSetting::kDensity);
-  plan.thickness_um = setting(PlanSetting::kThickness);
-  if (!Blank(settings_[Index(PlanSetting::kSupply)])) plan.supply_a = setting(PlanSetting::kSupply);
-  if (!Blank(settings_[Index(PlanSetting::kTime)])) plan.time_min = setting(PlanSetting::kTime);
-  return plan;
-}
+  std::array<double, kPlanSettingCount> values;
+  for (std::size_t s = 0; s < kPlanSettingCount; ++s) {
+    setting_problems_[s].clear();
+    const bool left_empty = kSettings[s].optional && Blank(settings_[s]);
+    values[s] = left_empty ? kNotRead : ReadField(settings_[s], kSettings[s].name, setting_problems_[s]);
+  }
+  plan.rack_cm2 = values[Index(PlanSetting::kRack)];
+  plan.density.value = values[Index(PlanSetting::kDensity)];
+  plan.thickness_um = values[Index(PlanSetting::kThickness)];
+  if (!Blank(settings_[Index(PlanSetting::kSupply)])) plan.supply_a = values[Index(PlanSetting::kSupply)];
+  if (!Blank(settings_[Index(PlanSetting::kTime)])) plan.time_min = values[Index(PlanSetting::kTime)];
 
-Plan PlanEditor::ToPlan() const { return ReadPlan(true); }
-
-void PlanEditor::Evaluate() {
-  const Plan plan = ReadPlan(false);
   report_ = EvaluatePlan(plan);
-  cell_problems_.assign(rows_.size(), {});
   results_.problems.clear();
   save_problem_.clear();
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     const Row& row = rows_[i];
-    const PlanShapeInfo& shape = PlanShapeFor(row.shape);
-    const std::string place = RowPlace(i, plan.rows[i]);
     auto& cells = cell_problems_[i];
-    ReadQuantity(row.quantity, place + ", quantit\xC3\xA9", cells[0]);
-    for (std::size_t d = 0; d < row.dimensions.size(); ++d) {
-      ReadField(row.dimensions[d], place + ", " + shape.fields[d].name, cells[1 + d]);
-    }
     // A blank field is kept as 0 (the row stays refused when read back); a
     // text that is not a number would be lost.
     for (std::size_t c = 0; c < cells.size() && save_problem_.empty(); ++c) {
@@ -219,14 +222,10 @@ void PlanEditor::Evaluate() {
     if (!marked && !result.problem.empty()) results_.problems.push_back(result.problem);
   }
   std::string first_setting_problem;
-  for (std::size_t s = 0; s < kPlanSettingCount; ++s) {
-    std::string& problem = setting_problems_[s];
-    problem.clear();
-    if (!(kSettings[s].optional && Blank(settings_[s]))) ReadField(settings_[s], kSettings[s].name, problem);
-    if (!problem.empty()) {
-      results_.problems.push_back(problem);
-      if (first_setting_problem.empty()) first_setting_problem = problem;
-    }
+  for (const std::string& problem : setting_problems_) {
+    if (problem.empty()) continue;
+    results_.problems.push_back(problem);
+    if (first_setting_problem.empty()) first_setting_problem = problem;
   }
   // The plan's own rule on a value that reads (a negative rack) names the
   // setting in its message.
@@ -242,6 +241,7 @@ void PlanEditor::Evaluate() {
   if (!first_setting_problem.empty()) report_.settings_problem = first_setting_problem;
   results_.load = SummarizeLoad(plan, report_);
   results_.run_sheet = RunSheet(plan, report_);
+  plan_ = std::move(plan);
 }
 
 void PlanEditor::Changed() {
@@ -334,7 +334,7 @@ void PlanEditor::SetCellText(std::size_t row, PlanColumn column, std::string tex
 std::size_t PlanEditor::AddRow(std::optional<std::size_t> after) {
   const std::size_t at = after && *after < rows_.size() ? *after + 1 : rows_.size();
   Row row;
-  if (!rows_.empty()) row.shape = rows_[at - 1 < rows_.size() ? at - 1 : rows_.size() - 1].shape;
+  if (at > 0) row.shape = rows_[at - 1].shape;  // the row it follows
   row.dimensions.resize(PlanShapeFor(row.shape).fields.size());
   rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(at), std::move(row));
   Changed();

@@ -156,7 +156,6 @@ class PlanEditor {
 
   void Evaluate();  // re-reads every text and computes what the window shows
   void Changed();   // Evaluate(), and the revision rises
-  Plan ReadPlan(bool for_file) const;
 
   std::vector<Row> rows_;
   std::array<std::string, kPlanSettingCount> settings_;
@@ -166,7 +165,9 @@ class PlanEditor {
   UnknownMembers density_unknown_;
   std::uint64_t revision_ = 0;
 
-  // Read from the texts by Changed().
+  // Read from the texts by Evaluate(): the plan (NaN where a text is not a
+  // number), each field's message, what the plan gives.
+  Plan plan_;
   // Each row's refused texts: its quantity, then its dimensions.
   std::vector<std::array<std::string, 1 + kPlanDimensionColumns>> cell_problems_;
   std::array<std::string, kPlanSettingCount> setting_problems_;
