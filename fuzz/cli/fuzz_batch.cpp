@@ -54,8 +54,11 @@ bool IsValidUtf8(std::string_view text) {
   return true;
 }
 
-// Lines as std::getline sees them: a final line without its line feed counts.
+// Lines as the batch reads them: a final line without its line feed counts,
+// and a byte-order mark at the very start is not text ("\xEF\xBB\xBF" alone
+// is no line at all).
 std::size_t CountLines(std::string_view text) {
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   std::size_t lines = 0;
   for (const char c : text) lines += c == '\n';
   return lines + (!text.empty() && text.back() != '\n');
