@@ -224,8 +224,27 @@ std::pair<std::vector<Fields>, Fields> Results(const Plan& plan, const PlanRepor
   return {rows, load};
 }
 
+// A JSON string with every control character escaped: the writer escapes
+// U+0000-U+001F itself, DEL and U+0080-U+009F are escaped here, so a label
+// reads back whole yet never reaches a terminal raw ("a\x7F" -> "a\u007f").
 std::string JsonText(const std::string& text) {
-  return Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+  static constexpr char kHex[] = "0123456789abcdef";
+  const std::string dumped = Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+  std::string out;
+  out.reserve(dumped.size());
+  for (std::size_t i = 0; i < dumped.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(dumped[i]);
+    const bool c1 = byte == 0xC2 && i + 1 < dumped.size() && static_cast<unsigned char>(dumped[i + 1]) < 0xA0;
+    if (byte != 0x7F && !c1) {
+      out += dumped[i];
+      continue;
+    }
+    const unsigned code = c1 ? static_cast<unsigned char>(dumped[++i]) : byte;
+    out += "\\u00";
+    out += kHex[code >> 4];
+    out += kHex[code & 0xF];
+  }
+  return out;
 }
 
 // A number beyond the fixed writer's range ("+Inf") is no JSON number: null.

@@ -70,6 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "Alimentation 40 A : suffisante\n", ""},
         PlanRunRow{"label_control_escaped", {"plan", "-"}, Changed("\"corps\"", "\"a\\nb\""), 0,
                    "Tube \xC2\xAB a\\x0Ab \xC2\xBB", ""},
+        PlanRunRow{"label_delete_and_c1_escaped_json", {"plan", "--format", "json", "-"},
+                   Changed("\"corps\"", "\"a\x7F\xC2\x85\\nb\""), 0, "\"label\":\"a\\u007f\\u0085\\nb\"", ""},
         PlanRunRow{"refused_row_others_shown", {"plan", "-"}, Changed("\"quantity\": 4", "\"quantity\": 0"), 1,
                    "106.00 cm\xC2\xB2 l'unit\xC3\xA9",
                    "Ligne 1 (Tube \xC2\xAB corps \xC2\xBB) : la quantit\xC3\xA9 (0) doit \xC3\xAAtre un nombre entier "
