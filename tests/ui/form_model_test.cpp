@@ -222,6 +222,7 @@ TEST_F(FormModelTest, TextsGoThroughTheShellsEditBoxAndTheLabels) {
   // Unknown names and kinds change nothing.
   Form().SetLabelCaption("Edit1", "x");
   EXPECT_EQ(Form().EditText("Label19"), "");
+  EXPECT_EQ(Form().EditText("nothing"), "");
 }
 
 // Both buttons of a column, the standard one and the colored one over it,
