@@ -222,13 +222,28 @@ TEST_F(FormModelTest, TextsGoThroughTheShellsEditBoxAndTheLabels) {
   // Unknown names and kinds change nothing.
   Form().SetLabelCaption("Edit1", "x");
   EXPECT_EQ(Form().EditText("Label19"), "");
+  EXPECT_EQ(Form().EditText("nothing"), "");
 }
 
-TEST_F(FormModelTest, ClicksRunTheirHandlers) {
-  At("btn2").As<PushButtonModel>()->Click();
-  dynamic_cast<ColoredButtonControl*>(At("VividButton4").windowed)->Model().OnClick();
-  EXPECT_EQ(counts_.btn2, 1);
-  EXPECT_EQ(counts_.button2, 1);
+// Both buttons of a column, the standard one and the colored one over it,
+// run that column's handler and no other.
+TEST_F(FormModelTest, ClicksRunTheirColumnsHandler) {
+  const std::pair<const char*, int Counts::*> rows[] = {
+      {"btn1", &Counts::btn1},       {"VividButton1", &Counts::btn1},    {"btn2", &Counts::btn2},
+      {"VividButton2", &Counts::btn2}, {"Button1", &Counts::button1},    {"VividButton3", &Counts::button1},
+      {"Button2", &Counts::button2}, {"VividButton4", &Counts::button2},
+  };
+  for (const auto& [button, count] : rows) {
+    SCOPED_TRACE(button);
+    const int before = counts_.*count;
+    if (auto* standard = At(button).As<PushButtonModel>()) {
+      standard->Click();
+    } else {
+      dynamic_cast<ColoredButtonControl&>(*At(button).windowed).Model().OnClick();
+    }
+    EXPECT_EQ(counts_.*count, before + 1);
+  }
+  EXPECT_EQ(counts_.btn1 + counts_.btn2 + counts_.button1 + counts_.button2, 8);
 }
 
 // --- Placement --------------------------------------------------------------------

@@ -47,7 +47,6 @@ class ThrowingWidget : public QWidget {
 struct DispatchCase {
   const char* name;
   std::function<void()> thrower;
-  bool shows_box;
   QString caption;
   QString text_start;
   friend void PrintTo(const DispatchCase& row, std::ostream* os) { *os << row.name; }
@@ -56,7 +55,9 @@ struct DispatchCase {
 class EventDispatchTest : public testing::TestWithParam<DispatchCase> {};
 
 // The failure is caught at the mouse handler's guard, reported, and the
-// program goes on.
+// program goes on, on the box's route and the last resort's. An EAbort
+// passes the same guard into the same report; that it opens nothing is the
+// report's own rule, tested without Qt.
 TEST_P(EventDispatchTest, ReportsWhatEscapesAnEventAndGoesOn) {
   const DispatchCase& row = GetParam();
   ThrowingWidget widget(row.thrower);
@@ -66,10 +67,6 @@ TEST_P(EventDispatchTest, ReportsWhatEscapesAnEventAndGoesOn) {
   QTest::mousePress(&widget, Qt::LeftButton);
 
   EXPECT_EQ(QWidget::mouseGrabber(), nullptr) << "the press must be cancelled";
-  if (!row.shows_box) {
-    EXPECT_TRUE(answerer.Boxes().empty());
-    return;
-  }
   ASSERT_EQ(answerer.Boxes().size(), 1u);
   const auto& box = answerer.Boxes().front();
   EXPECT_EQ(box.caption, row.caption);
@@ -87,10 +84,9 @@ TEST_P(EventDispatchTest, ReportsWhatEscapesAnEventAndGoesOn) {
 INSTANTIATE_TEST_SUITE_P(
     Thrown, EventDispatchTest,
     testing::Values(
-        DispatchCase{"EOverflow", [] { throw EOverflow("D\xE9" "bordement en virgule flottante"); },
-                     true, "Outil", QString::fromUtf8("Débordement en virgule flottante.")},
-        DispatchCase{"EAbort", [] { throw EAbort("silence"); }, false, "", ""},
-        DispatchCase{"std_runtime_error", [] { throw std::runtime_error("boom"); }, true,
+        DispatchCase{"EOverflow", [] { throw EOverflow("D\xE9" "bordement en virgule flottante"); }, "Outil",
+                     QString::fromUtf8("Débordement en virgule flottante.")},
+        DispatchCase{"std_runtime_error", [] { throw std::runtime_error("boom"); },
                      QString::fromUtf8("Erreur d'application"),
                      "Exception std::runtime_error dans le module OUTIL.DE.CALCUL.EXE dans "}),
     testing::PrintToStringParamName());
