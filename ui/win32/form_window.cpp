@@ -11,7 +11,7 @@
 #include "ui/win32/panel_window.h"
 #include "ui/win32/windowed_children.h"
 #include "ui/window_scroll.h"
-#include "widgets/vivid_application.h"
+#include "widgets/key_rule.h"
 #include "widgets/vivid_button_model.h"
 #include "widgets/win32/button_notifications.h"
 

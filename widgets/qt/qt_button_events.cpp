@@ -9,6 +9,8 @@
 #include "platform/qt/handler_guard.h"
 #include "widgets/qt/qt_timers.h"
 #include "widgets/qt/vivid_button.h"
+#include "widgets/focus_rule.h"
+#include "widgets/key_rule.h"
 #include "widgets/vivid_application.h"
 
 namespace anod {
