@@ -18,7 +18,7 @@
 namespace anod {
 namespace {
 
-void ShowForm(TForm1& form, ShowRequest request) {
+void ShowForm(qt::TForm1& form, ShowRequest request) {
   switch (request) {
     case ShowRequest::kMaximized:
       // Shown first, so that the centring rule has placed it: restoring
@@ -46,7 +46,7 @@ QtMainWindowHost::QtMainWindowHost(StartUpHooks hooks) : hooks_(std::move(hooks)
 QtMainWindowHost::~QtMainWindowHost() { Destroy(); }
 
 void QtMainWindowHost::Build(std::span<const std::uint8_t> description, const HandlerTable& operations) {
-  form_ = BuildFormFromDescription(description, operations);
+  form_ = qt::BuildFormFromDescription(description, operations);
   // Failures the window catches itself (painting, mostly): a box cannot
   // open in the middle of a paint, so it opens right after the event.
   form_->Model().SetFailureSink(

@@ -9,7 +9,7 @@
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_text.h"
 
-namespace anod {
+namespace anod::qt {
 namespace {
 
 Size SizeOf(const QWidget& w) { return {w.width(), w.height()}; }
@@ -126,4 +126,4 @@ void TPanel::paintEvent(QPaintEvent* event) {
   });
 }
 
-}  // namespace anod
+}  // namespace anod::qt

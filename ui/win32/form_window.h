@@ -14,7 +14,7 @@
 // it wherever the pointer is (ui/window_scroll.h). The message loop offers
 // each message to PreTranslate first.
 //
-//   TWin32Form form;
+//   TForm1 form;
 //   form.Build(Form1Description(), operations);   // throws what building throws
 //   form.Show(SW_SHOWNORMAL);                     // centred, Edit1 focused
 //   form.Model().LabelCaption("lbl4")
@@ -33,17 +33,17 @@
 #include "ui/win32/icon_handle.h"
 #include "widgets/win32/vivid_button.h"
 
-namespace anod {
+namespace anod::win32 {
 
 class NativeChild;
-class Win32PushButton;
+class TButton;
 
-class TWin32Form final : public WindowedControlFactory {
+class TForm1 final : public WindowedControlFactory {
  public:
-  TWin32Form();
-  ~TWin32Form() override;
-  TWin32Form(const TWin32Form&) = delete;
-  TWin32Form& operator=(const TWin32Form&) = delete;
+  TForm1();
+  ~TForm1() override;
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
 
   void Build(std::span<const std::uint8_t> description, const HandlerTable& handlers);
   HWND Handle() const { return window_; }
@@ -97,7 +97,7 @@ class TWin32Form final : public WindowedControlFactory {
   std::map<HWND, WindowedControl*> by_window_;
   std::map<const WindowedControl*, HWND> windows_;
   std::map<HWND, NativeChild*> natives_;
-  std::map<HWND, Win32PushButton*> push_buttons_;
+  std::map<HWND, TButton*> push_buttons_;
   std::map<TColor, HBRUSH> brushes_;
   Point scroll_{};
   HWND last_focus_ = nullptr;
@@ -105,4 +105,4 @@ class TWin32Form final : public WindowedControlFactory {
   int next_id_ = 100;
 };
 
-}  // namespace anod
+}  // namespace anod::win32

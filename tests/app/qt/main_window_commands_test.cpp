@@ -20,7 +20,7 @@ namespace {
 
 using namespace testing_support;
 
-MainWindowCommands& CommandsOf(TForm1& form) { return *form.findChild<MainWindowCommands*>(); }
+MainWindowCommands& CommandsOf(qt::TForm1& form) { return *form.findChild<MainWindowCommands*>(); }
 
 struct CalculationCase {
   const char* button;

@@ -11,7 +11,7 @@
 
 namespace anod {
 
-MainWindowCommands::MainWindowCommands(TForm1& form) : QObject(&form), form_(form) {
+MainWindowCommands::MainWindowCommands(qt::TForm1& form) : QObject(&form), form_(form) {
   // Context menu events a child leaves unanswered (the background, a
   // button, a heading bar) climb to the window.
   form_.installEventFilter(this);

@@ -26,14 +26,16 @@ class QPoint;
 namespace anod {
 
 class PlanWindow;
+namespace qt {
 class TForm1;
+}  // namespace qt
 
 class MainWindowCommands final : public QObject {
   Q_OBJECT
 
  public:
   // A child of `form`, listening to its background and keys.
-  explicit MainWindowCommands(TForm1& form);
+  explicit MainWindowCommands(qt::TForm1& form);
   ~MainWindowCommands() override;
 
   // The window's model tells of each calculation that went through.
@@ -53,7 +55,7 @@ class MainWindowCommands final : public QObject {
   void ShowPlanner();
   void ShowAbout();
 
-  TForm1& form_;
+  qt::TForm1& form_;
   QMenu* menu_ = nullptr;
   std::optional<CalculatedPart> last_;
   QPointer<PlanWindow> planner_;

@@ -19,7 +19,7 @@ MainWindowPlannerLink* running_link = nullptr;
 
 }  // namespace
 
-MainWindowPlannerLink::MainWindowPlannerLink(TWin32Form& form) : form_(form) {
+MainWindowPlannerLink::MainWindowPlannerLink(win32::TForm1& form) : form_(form) {
   const HMENU menu = GetSystemMenu(form_.Handle(), FALSE);
   if (menu != nullptr) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);

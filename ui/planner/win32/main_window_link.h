@@ -30,7 +30,7 @@ inline constexpr UINT kAboutSystemCommand = 0x1F20;
 
 class MainWindowPlannerLink {
  public:
-  explicit MainWindowPlannerLink(TWin32Form& form);
+  explicit MainWindowPlannerLink(win32::TForm1& form);
   ~MainWindowPlannerLink();
   MainWindowPlannerLink(const MainWindowPlannerLink&) = delete;
   MainWindowPlannerLink& operator=(const MainWindowPlannerLink&) = delete;
@@ -46,7 +46,7 @@ class MainWindowPlannerLink {
   void ShowAbout() const;
   bool PlannerMayClose();
 
-  TWin32Form& form_;
+  win32::TForm1& form_;
   std::unique_ptr<PlanWindow> planner_;
   std::optional<CalculatedPart> last_;
   HHOOK hook_ = nullptr;

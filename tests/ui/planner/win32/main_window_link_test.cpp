@@ -34,7 +34,7 @@ class MainWindowLink : public testing::Test {
     link_.reset();
     host_.Destroy();
   }
-  TWin32Form& Form() { return *host_.Form(); }
+  win32::TForm1& Form() { return *host_.Form(); }
   void Calculate(const char* radius, const char* height) {
     SetWindowTextA(Form().ChildWindow("Edit1"), radius);
     SetWindowTextA(Form().ChildWindow("edt1"), height);
