@@ -231,6 +231,18 @@ TEST_F(FormModelTest, ClicksRunTheirHandlers) {
   EXPECT_EQ(counts_.button2, 1);
 }
 
+TEST(PushButtonKeyTest, EnterClicksOncePerPressNeverOnItsRepeats) {
+  struct Row {
+    const char* name;
+    bool enter, auto_repeat, clicks;
+  };
+  const Row rows[] = {{"Enter", true, false, true}, {"EnterHeldDown", true, true, false}, {"Space", false, false, false}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(PushButtonModel::KeyClicks(row.enter, row.auto_repeat), row.clicks);
+  }
+}
+
 // --- Placement --------------------------------------------------------------------
 
 TEST_F(FormModelTest, CentredOnTheFirstShowOnly) {

@@ -88,7 +88,8 @@ void TButton::paintEvent(QPaintEvent*) {
 
 void TButton::keyPressEvent(QKeyEvent* event) {
   GuardHandler(this, [&] {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (PushButtonModel::KeyClicks(enter, event->isAutoRepeat())) {
       click();
       return;
     }

@@ -215,17 +215,18 @@ bool TForm1::PreTranslate(const MSG& message) {
       return true;
     case VK_RETURN:
     case VK_ESCAPE:
-      return PressButtonForKey(focus, focused, message.wParam == VK_RETURN);
+      return PressButtonForKey(focus, focused, message.wParam == VK_RETURN, (message.lParam & (1 << 30)) != 0);
     default:
       return false;
   }
 }
 
-bool TForm1::PressButtonForKey(HWND focus, const FormControl* focused, bool enter) {
+bool TForm1::PressButtonForKey(HWND focus, const FormControl* focused, bool enter, bool repeat) {
   // Enter on a standard push button clicks it (a BUTTON outside a dialog
-  // does not by itself); a colored button takes its keys itself.
+  // does not by itself), its repeats are swallowed; a colored button takes
+  // its keys itself.
   if (push_buttons_.count(focus) != 0) {
-    if (enter) SendMessageA(focus, BM_CLICK, 0, 0);
+    if (PushButtonModel::KeyClicks(enter, repeat)) SendMessageA(focus, BM_CLICK, 0, 0);
     return enter;
   }
   if (focused != nullptr && dynamic_cast<ColoredButtonControl*>(focused->windowed) != nullptr) return false;

@@ -8,11 +8,12 @@
 // Each child lies above those created before it. Tab and Shift+Tab move the
 // focus through the model's tab stops, the arrow keys through every
 // windowed control on a control that does not use them; Enter on a
-// standard push button clicks it, and Enter or Escape elsewhere clicks the
-// button the shared key rule picks (ButtonForKey); Page Up and Page Down
-// scroll the window unless an edit box holds the focus, the wheel scrolls
-// it wherever the pointer is (ui/window_scroll.h). The message loop offers
-// each message to PreTranslate first.
+// standard push button clicks it once per press (PushButtonModel::KeyClicks),
+// and Enter or Escape elsewhere clicks the button the shared key rule picks
+// (ButtonForKey); Page Up and Page Down scroll the window unless an edit box
+// holds the focus, the wheel scrolls it wherever the pointer is
+// (ui/window_scroll.h). The message loop offers each message to
+// PreTranslate first.
 //
 //   TForm1 form;
 //   form.Build(Form1Description(), operations);   // throws what building throws
@@ -78,9 +79,9 @@ class TForm1 final : public WindowedControlFactory {
   HWND WindowOf(const FormControl* control) const;
   bool CanTakeFocus(const FormControl& control) const;
   void Focus(const FormControl* control, bool by_tab);
-  // Enter or Escape typed with `focus` (the control `focused`) holding the
-  // keyboard; true when a button took it.
-  bool PressButtonForKey(HWND focus, const FormControl* focused, bool enter);
+  // Enter or Escape typed (`repeat`: held down) with `focus` (the control
+  // `focused`) holding the keyboard; true when a button took it.
+  bool PressButtonForKey(HWND focus, const FormControl* focused, bool enter, bool repeat);
   void Paint();
   void UpdateScrollBars();
   int ScrollPage(int bar) const;
