@@ -54,7 +54,7 @@ void QtMainWindowHost::Build(std::span<const std::uint8_t> description, const Ha
   ExposeToAssistiveTechnology(*form_);
   // The window's extra commands (its menu, the planner), a child of the
   // window, keep its last calculation.
-  auto* commands = new MainWindowCommands(*form_);
+  auto* commands = new qt::MainWindowCommands(*form_);
   form_->Model().SetCalculatedListener([commands](const CalculatorInfo& calculator) { commands->Calculated(calculator); });
 }
 

@@ -236,7 +236,8 @@ TEST(PushButtonKeyTest, EnterClicksOncePerPressNeverOnItsRepeats) {
     const char* name;
     bool enter, auto_repeat, clicks;
   };
-  const Row rows[] = {{"Enter", true, false, true}, {"EnterHeldDown", true, true, false}, {"Space", false, false, false}};
+  const Row rows[] = {
+      {"Enter", true, false, true}, {"EnterHeldDown", true, true, false}, {"Space", false, false, false}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     EXPECT_EQ(PushButtonModel::KeyClicks(row.enter, row.auto_repeat), row.clicks);

@@ -23,19 +23,17 @@
 class QMenu;
 class QPoint;
 
-namespace anod {
+namespace anod::qt {
 
 class PlanWindow;
-namespace qt {
 class TForm1;
-}  // namespace qt
 
 class MainWindowCommands final : public QObject {
   Q_OBJECT
 
  public:
   // A child of `form`, listening to its background and keys.
-  explicit MainWindowCommands(qt::TForm1& form);
+  explicit MainWindowCommands(TForm1& form);
   ~MainWindowCommands() override;
 
   // The window's model tells of each calculation that went through.
@@ -55,10 +53,10 @@ class MainWindowCommands final : public QObject {
   void ShowPlanner();
   void ShowAbout();
 
-  qt::TForm1& form_;
+  TForm1& form_;
   QMenu* menu_ = nullptr;
   std::optional<CalculatedPart> last_;
   QPointer<PlanWindow> planner_;
 };
 
-}  // namespace anod
+}  // namespace anod::qt
