@@ -9,7 +9,7 @@
 #include "ui/planner/win32/plan_window.h"
 #include "ui/planner/win32/wide_text.h"
 
-namespace anod {
+namespace anod::win32 {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x504C;  // "PL"
@@ -114,4 +114,4 @@ LRESULT CALLBACK MainWindowPlannerLink::GetMessageHook(int code, WPARAM remove, 
   return CallNextHookEx(nullptr, code, remove, message);
 }
 
-}  // namespace anod
+}  // namespace anod::win32

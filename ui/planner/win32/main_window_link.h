@@ -19,7 +19,7 @@
 #include "ui/planner/plan_editor.h"
 #include "ui/win32/form_window.h"
 
-namespace anod {
+namespace anod::win32 {
 
 class PlanWindow;
 
@@ -52,4 +52,4 @@ class MainWindowPlannerLink {
   HHOOK hook_ = nullptr;
 };
 
-}  // namespace anod
+}  // namespace anod::win32
