@@ -37,6 +37,11 @@ struct PushButtonModel final : PropertyTarget {
   void Click() const {
     if (on_click) on_click();
   }
+  // Enter typed on the push button that holds the focus clicks it once per
+  // press, never on the key's repeats while it is held (as the colored
+  // button's key rule): KeyClicks(true, false) -> true,
+  // KeyClicks(true, true) -> false, KeyClicks(false, false) -> false.
+  static constexpr bool KeyClicks(bool enter, bool auto_repeat) { return enter && !auto_repeat; }
   bool ApplyProperty(std::string_view path, const Value& value) override;
   void ScaleFont(int num, int den) override;
 };

@@ -2,15 +2,8 @@
 
 #include <algorithm>
 
-#include "widgets/vivid_button_model.h"
-
 namespace anod {
 namespace {
-
-constexpr std::string_view kThemeClassNames[kThemeClassCount] = {
-    "BUTTON",  "CLOCK",    "COMBOBOX",  "EDIT",   "EXPLORERBAR", "HEADER",  "LISTVIEW",   "MENU",    "PAGE",
-    "PROGRESS", "REBAR",   "SCROLLBAR", "SPIN",   "STARTPANEL",  "STATUS",  "TAB",        "TASKBAND", "TASKBAR",
-    "TOOLBAR", "TOOLTIP",  "TRACKBAR",  "TRAYNOTIFY", "TREEVIEW", "WINDOW", "GLOBALS"};
 
 // Where no toolkit gives timers, none can start.
 class NoTimers final : public TimerService {
@@ -26,36 +19,6 @@ TimerService& NoPlatformTimers() {
 }
 
 }  // namespace
-
-std::string_view ThemeClassName(ThemeClass c) {
-  const int i = static_cast<int>(c);
-  return i >= 0 && i < kThemeClassCount ? kThemeClassNames[i] : std::string_view();
-}
-
-// ----- Theme handles -----
-
-TVividXPThemeManager::~TVividXPThemeManager() { CloseAll(); }
-
-ThemeHandle TVividXPThemeManager::Handle(ThemeClass c) {
-  TVividApplication& app = TVividApplication::Instance();
-  if (!app.ThemesUsable()) return 0;
-  if (service_ != app.Themes()) {
-    CloseAll();
-    service_ = app.Themes();
-  }
-  ThemeHandle& h = handles_[static_cast<std::size_t>(c)];
-  if (h == 0) h = service_->OpenThemeData(ThemeClassName(c));
-  return h;
-}
-
-void TVividXPThemeManager::CloseAll() {
-  for (ThemeHandle& h : handles_) {
-    if (h != 0 && service_ != nullptr) service_->CloseThemeData(h);
-    h = 0;
-  }
-}
-
-// ----- The application object -----
 
 TVividApplication& TVividApplication::Instance() {
   static TVividApplication* instance = new TVividApplication;  // lives until exit, like the process's services
@@ -104,21 +67,12 @@ void TVividApplication::SetPlatformTimers(TimerService* service) {
   if (following) SetTimerService(nullptr);
 }
 
-void TVividApplication::AddButton(TVividButtonModel* button) { buttons_.push_back(button); }
+void TVividApplication::AddButton(ThemedButton* button) { buttons_.push_back(button); }
 
-void TVividApplication::RemoveButton(TVividButtonModel* button) { std::erase(buttons_, button); }
+void TVividApplication::RemoveButton(ThemedButton* button) { std::erase(buttons_, button); }
 
 void TVividApplication::BroadcastThemesSwitched() {
-  for (TVividButtonModel* b : buttons_) b->RepaintIfReady();
-}
-
-int ButtonForKey(std::span<const PushButtonKeys> buttons, bool enter) {
-  for (std::size_t i = 0; i < buttons.size(); ++i) {
-    const PushButtonKeys& b = buttons[i];
-    if (!b.enabled || !b.visible) continue;
-    if (enter ? b.is_default : b.cancel) return static_cast<int>(i);
-  }
-  return -1;
+  for (ThemedButton* b : buttons_) b->ThemesSwitched();
 }
 
 }  // namespace anod

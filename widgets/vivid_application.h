@@ -1,6 +1,6 @@
 // The colored buttons' process-wide services: the themed-drawing switch, the
-// theme availability and its handle cache, the timers and their pool, the
-// failure hook, and the focus and key rules of a window's push buttons.
+// theme availability and its handle cache, the timers and their pool, and
+// the failure hook.
 //
 // Themes are usable when a theme service exists, ThemedDrawingAllowed is true
 // and the service reports an active theme (asked on every use). This
@@ -8,42 +8,26 @@
 // tests install one with SetThemeService.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <memory>
-#include <span>
-#include <string_view>
 #include <vector>
 
 #include "core/failures.h"
 #include "platform/theme_service.h"
+#include "widgets/vivid_themes.h"
 #include "widgets/vivid_timers.h"
 
 namespace anod {
 
-class TVividButtonModel;
-
-// The theme classes, by index.
-enum class ThemeClass : int {
-  Button, Clock, ComboBox, Edit, ExplorerBar, Header, ListView, Menu, Page, Progress, Rebar, ScrollBar,
-  Spin, StartPanel, Status, Tab, TaskBand, TaskBar, ToolBar, ToolTip, TrackBar, TrayNotify, TreeView,
-  Window, Globals,
-};
-inline constexpr int kThemeClassCount = 25;
-std::string_view ThemeClassName(ThemeClass c);  // ThemeClass::ToolBar -> "TOOLBAR"
-
-// One theme handle per class, opened on first request while themes are
-// usable, all closed when the theme changes.
-class TVividXPThemeManager {
+// A colored button as the application sees it: told when the themes
+// switched (drawing allowed or not, another service, a theme change), so that
+// it repaints.
+class ThemedButton {
  public:
-  ~TVividXPThemeManager();
-  ThemeHandle Handle(ThemeClass c);
-  void CloseAll();
+  virtual void ThemesSwitched() = 0;
 
- private:
-  friend class TVividApplication;
-  std::array<ThemeHandle, kThemeClassCount> handles_{};
-  ThemeService* service_ = nullptr;  // the service the handles came from
+ protected:
+  ~ThemedButton() = default;
 };
 
 class TVividApplication {
@@ -58,6 +42,9 @@ class TVividApplication {
   ThemeService* Themes() const { return themes_; }
   void SetThemeService(ThemeService* service);
   bool ThemesUsable() const;
+  // The service while themes are usable, else null: what the handle cache
+  // opens handles from.
+  ThemeService* UsableThemes() const { return ThemesUsable() ? themes_ : nullptr; }
   TVividXPThemeManager& ThemeManager() { return theme_manager_; }
   // The platform announced a theme change: every cached handle is closed
   // and every colored button repaints.
@@ -78,8 +65,8 @@ class TVividApplication {
   std::function<void(const Exception&)> OnFailure;
 
   // Colored buttons register themselves for the broadcasts.
-  void AddButton(TVividButtonModel* button);
-  void RemoveButton(TVividButtonModel* button);
+  void AddButton(ThemedButton* button);
+  void RemoveButton(ThemedButton* button);
 
  private:
   TVividApplication();
@@ -91,31 +78,7 @@ class TVividApplication {
   TimerService* platform_timers_;
   TimerService* timers_;
   std::unique_ptr<TVividTimerPool> pool_;
-  std::vector<TVividButtonModel*> buttons_;
+  std::vector<ThemedButton*> buttons_;
 };
-
-// The focus rule: when the keyboard focus moves to a control of a window,
-// every push button of that window (standard or colored) is told whether it
-// is the active one. It is exactly when it is that control if that control
-// is a push button; otherwise when it is a Default button.
-//
-//   FocusRuleAnswer(true, false, true)   -> false  (focus on another push button)
-//   FocusRuleAnswer(false, false, true)  -> true   (focus on an edit box: Default)
-constexpr bool FocusRuleAnswer(bool focus_is_push_button, bool is_focused, bool is_default) {
-  return focus_is_push_button ? is_focused : is_default;
-}
-
-// One push button of a window as the key rule sees it.
-struct PushButtonKeys {
-  bool is_default = false;
-  bool cancel = false;  // colored buttons only
-  bool enabled = true;
-  bool visible = true;
-};
-
-// The key rule: Enter on a control that is no push button clicks the
-// window's first enabled, visible Default button; Escape its first enabled,
-// visible Cancel button. The index of the button to click, or -1 for none.
-int ButtonForKey(std::span<const PushButtonKeys> buttons, bool enter);
 
 }  // namespace anod

@@ -4,7 +4,6 @@
 
 #include "core/failures.h"
 #include "platform/draw_text.h"
-#include "widgets/vivid_application.h"
 #include "widgets/vivid_paint.h"
 
 namespace anod {
@@ -348,7 +347,7 @@ void TVividButtonModel::DrawItem(Canvas& canvas, bool selected, bool focused) {
   bool themed = false;
   if (flags.themed) {
     TVividApplication& app = TVividApplication::Instance();
-    const ThemeHandle handle = app.ThemeManager().Handle(ThemeClassOfStyle(button_style_));
+    const ThemeHandle handle = app.ThemeManager().Handle(ThemeClassOfStyle(button_style_), app.UsableThemes());
     if (handle != 0 && app.Themes() != nullptr) {
       themed = DrawThemedFrame(canvas, *app.Themes(), handle, mouse_inside_, r, color, flags, draw_state_,
                                button_style_);

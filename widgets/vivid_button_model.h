@@ -25,6 +25,7 @@
 #include <string>
 
 #include "platform/canvas.h"
+#include "widgets/vivid_application.h"
 #include "widgets/vivid_glyph.h"
 #include "widgets/vivid_settings.h"
 #include "widgets/vivid_timers.h"
@@ -32,7 +33,7 @@
 
 namespace anod {
 
-class TVividButtonModel {
+class TVividButtonModel : public ThemedButton {
  public:
   TVividButtonModel();
   virtual ~TVividButtonModel();
@@ -174,6 +175,7 @@ class TVividButtonModel {
   virtual bool SupportsThemes() const { return true; }
   // Invalidates unless the button is loading.
   void RepaintIfReady();
+  void ThemesSwitched() override { RepaintIfReady(); }
   virtual void RepeatTick();
   // The focus rule's answer (FocusRuleAnswer); repaints at once when it
   // changes.

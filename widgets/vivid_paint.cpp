@@ -8,7 +8,7 @@
 
 #include "platform/draw_text.h"
 #include "platform/edges.h"
-#include "widgets/vivid_application.h"
+#include "widgets/vivid_themes.h"
 
 namespace anod {
 

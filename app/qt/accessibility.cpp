@@ -75,7 +75,7 @@ class DrawnControlInterface final : public QAccessibleInterface {
 class FormSurfaceInterface final : public QAccessibleWidget {
  public:
   explicit FormSurfaceInterface(QWidget* surface) : QAccessibleWidget(surface, QAccessible::Client) {
-    auto* form = qobject_cast<TForm1*>(surface->window());
+    auto* form = qobject_cast<qt::TForm1*>(surface->window());
     if (form == nullptr) return;
     for (const FormControl& entry : form->Model().Controls()) {
       const auto* label = dynamic_cast<const TLabel*>(entry.drawn);
@@ -125,12 +125,12 @@ class FormSurfaceInterface final : public QAccessibleWidget {
 
 QAccessibleInterface* SurfaceFactory(const QString& class_name, QObject* object) {
   if (!object->isWidgetType()) return nullptr;
-  if (class_name == QLatin1String(FormSurface::staticMetaObject.className())) {
+  if (class_name == QLatin1String(qt::FormSurface::staticMetaObject.className())) {
     return new FormSurfaceInterface(static_cast<QWidget*>(object));
   }
   // The main window is a plain widget, which would read as a mere filler:
   // a screen reader announces it as the application's frame, by its title.
-  if (class_name == QLatin1String(TForm1::staticMetaObject.className())) {
+  if (class_name == QLatin1String(qt::TForm1::staticMetaObject.className())) {
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
   }
   return nullptr;
@@ -138,7 +138,7 @@ QAccessibleInterface* SurfaceFactory(const QString& class_name, QObject* object)
 
 // Tells assistive technology that the caption of the drawn label `name` of
 // `form` changed (nothing happens when none is listening).
-void AnnounceCaptionChange(TForm1& form, std::string_view name) {
+void AnnounceCaptionChange(qt::TForm1& form, std::string_view name) {
   if (!QAccessible::isActive()) return;
   auto* surface = dynamic_cast<FormSurfaceInterface*>(QAccessible::queryAccessibleInterface(form.Surface()));
   if (surface == nullptr) return;
@@ -150,7 +150,7 @@ void AnnounceCaptionChange(TForm1& form, std::string_view name) {
 
 }  // namespace
 
-void ExposeToAssistiveTechnology(TForm1& form) {
+void ExposeToAssistiveTechnology(qt::TForm1& form) {
   static const bool installed = [] {
     QAccessible::installFactory(&SurfaceFactory);
     return true;
@@ -161,7 +161,7 @@ void ExposeToAssistiveTechnology(TForm1& form) {
   // its caption ("Panel2") lies hidden under the picture, which has its own.
   const std::vector<FormControl>& all = form.Model().Controls();
   for (const FormControl& entry : all) {
-    auto* panel = dynamic_cast<TPanel*>(entry.windowed);
+    auto* panel = dynamic_cast<qt::TPanel*>(entry.windowed);
     if (panel == nullptr || panel->Look().caption.empty()) continue;
     const bool frames_a_picture = std::any_of(all.begin(), all.end(), [&](const FormControl& inner) {
       return inner.parent == entry.name && !PictureDescription(inner.name).empty();

@@ -18,8 +18,10 @@
 
 namespace anod {
 
+namespace qt {
 class TForm1;
+}  // namespace qt
 
-void ExposeToAssistiveTechnology(TForm1& form);
+void ExposeToAssistiveTechnology(qt::TForm1& form);
 
 }  // namespace anod

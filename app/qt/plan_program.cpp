@@ -18,7 +18,7 @@ int RunPlanner(int argc, char** argv, const std::optional<std::filesystem::path>
   SessionEndWatcher session_end;
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("anodisation")));
   // Deleted on close, before the loop returns.
-  auto* window = new PlanWindow;
+  auto* window = new qt::PlanWindow;
   window->show();
   if (file) window->OpenFile(*file);
   return TApplication::exec();

@@ -18,7 +18,7 @@
 namespace anod {
 namespace {
 
-void ShowForm(TForm1& form, ShowRequest request) {
+void ShowForm(qt::TForm1& form, ShowRequest request) {
   switch (request) {
     case ShowRequest::kMaximized:
       // Shown first, so that the centring rule has placed it: restoring
@@ -46,7 +46,7 @@ QtMainWindowHost::QtMainWindowHost(StartUpHooks hooks) : hooks_(std::move(hooks)
 QtMainWindowHost::~QtMainWindowHost() { Destroy(); }
 
 void QtMainWindowHost::Build(std::span<const std::uint8_t> description, const HandlerTable& operations) {
-  form_ = BuildFormFromDescription(description, operations);
+  form_ = qt::BuildFormFromDescription(description, operations);
   // Failures the window catches itself (painting, mostly): a box cannot
   // open in the middle of a paint, so it opens right after the event.
   form_->Model().SetFailureSink(
@@ -54,7 +54,7 @@ void QtMainWindowHost::Build(std::span<const std::uint8_t> description, const Ha
   ExposeToAssistiveTechnology(*form_);
   // The window's extra commands (its menu, the planner), a child of the
   // window, keep its last calculation.
-  auto* commands = new MainWindowCommands(*form_);
+  auto* commands = new qt::MainWindowCommands(*form_);
   form_->Model().SetCalculatedListener([commands](const CalculatorInfo& calculator) { commands->Calculated(calculator); });
 }
 

@@ -43,7 +43,7 @@ class PictureKindsInUse {
 
 struct StartUpHooks {
   // Runs once the main window has been shown, before the loop starts.
-  std::function<void(TForm1& form)> after_show;
+  std::function<void(qt::TForm1& form)> after_show;
 };
 
 // The main window's life (MainWindowHost of app/main_window_run.h) on Qt:
@@ -69,11 +69,11 @@ class QtMainWindowHost final : public MainWindowHost {
   int RunLoop() override;
   void Destroy() override;
 
-  TForm1* Form() const { return form_.get(); }
+  qt::TForm1* Form() const { return form_.get(); }
 
  private:
   StartUpHooks hooks_;
-  std::unique_ptr<TForm1> form_;
+  std::unique_ptr<qt::TForm1> form_;
 };
 
 // The whole program; returns the process's exit code.

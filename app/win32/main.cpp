@@ -27,17 +27,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int cmd_show) {
   anod::RereadLocaleDecimalMark();
   anod::TApplication app(anod::ExecutablePath());
   // "--plan [FILE]", or a plan file opened from Explorer: the planner alone.
-  if (const auto plan = anod::PlanStartFromArguments(anod::ProgramArguments())) {
-    return anod::RunPlannerAlone(*plan, cmd_show);
+  if (const auto plan = anod::win32::PlanStartFromArguments(anod::win32::ProgramArguments())) {
+    return anod::win32::RunPlannerAlone(*plan, cmd_show);
   }
   anod::InstallWin32ButtonServices();
   anod::RegisterJPEGFormats();
   if (const int depth = app.Screen().ColorDepth(); depth > 0) anod::ApplyScreenDepth(depth, 1);
   anod::Win32MainWindowHost host(app.Reporter());
-  std::unique_ptr<anod::MainWindowPlannerLink> planner;
+  std::unique_ptr<anod::win32::MainWindowPlannerLink> planner;
   const int status = anod::RunMainWindow(host, app.Reporter(), anod::Form1Description(),
                                          anod::ShowRequestFromCmdShow(cmd_show), [&] {
-                                           planner = std::make_unique<anod::MainWindowPlannerLink>(*host.Form());
+                                           planner = std::make_unique<anod::win32::MainWindowPlannerLink>(*host.Form());
                                          });
   planner.reset();
   anod::UnregisterJPEGFormats();

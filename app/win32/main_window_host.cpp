@@ -16,7 +16,7 @@ ShowRequest ShowRequestFromCmdShow(int cmd_show) {
 }
 
 void Win32MainWindowHost::Build(std::span<const std::uint8_t> description, const HandlerTable& operations) {
-  auto form = std::make_unique<TWin32Form>();
+  auto form = std::make_unique<win32::TForm1>();
   form->Build(description, operations);
   // A failure while painting drawn controls: the box opens once the paint is
   // done.

@@ -1,5 +1,5 @@
 // The main window's life on Win32 (MainWindowHost of app/main_window_run.h):
-// built from the description into a TWin32Form, shown as Windows asks
+// built from the description into a TForm1, shown as Windows asks
 // (nCmdShow), and run by a message loop that offers each message to the
 // form's keyboard navigation and catches whatever escapes a dispatch.
 #pragma once
@@ -32,11 +32,11 @@ class Win32MainWindowHost final : public MainWindowHost {
   // window's procedure, whatever escapes reported.
   void Dispatch(const MSG& message);
 
-  TWin32Form* Form() const { return form_.get(); }
+  win32::TForm1* Form() const { return form_.get(); }
 
  private:
   FailureReporter& reporter_;
-  std::unique_ptr<TWin32Form> form_;
+  std::unique_ptr<win32::TForm1> form_;
 };
 
 }  // namespace anod

@@ -32,6 +32,6 @@ class FirstPaintWatch : public QObject {
 int main(int argc, char** argv) {
   FirstPaintWatch watch;
   anod::StartUpHooks hooks;
-  hooks.after_show = [&watch](anod::TForm1& form) { form.Surface()->installEventFilter(&watch); };
+  hooks.after_show = [&watch](anod::qt::TForm1& form) { form.Surface()->installEventFilter(&watch); };
   return anod::RunAnodisation(argc, argv, hooks);
 }

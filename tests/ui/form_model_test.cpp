@@ -246,6 +246,19 @@ TEST_F(FormModelTest, ClicksRunTheirColumnsHandler) {
   EXPECT_EQ(counts_.btn1 + counts_.btn2 + counts_.button1 + counts_.button2, 8);
 }
 
+TEST(PushButtonKeyTest, EnterClicksOncePerPressNeverOnItsRepeats) {
+  struct Row {
+    const char* name;
+    bool enter, auto_repeat, clicks;
+  };
+  const Row rows[] = {
+      {"Enter", true, false, true}, {"EnterHeldDown", true, true, false}, {"Space", false, false, false}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(PushButtonModel::KeyClicks(row.enter, row.auto_repeat), row.clicks);
+  }
+}
+
 // --- Placement --------------------------------------------------------------------
 
 TEST_F(FormModelTest, CentredOnTheFirstShowOnly) {

@@ -497,38 +497,5 @@ TEST(RepeatTimerTest, RefusedRepeatTimerIsReportedAndThePressStands) {
   EXPECT_EQ(reported, (std::vector<std::string>{"Pas assez de timers disponibles"}));
 }
 
-// ----- The window's rules for its push buttons -----
-
-TEST(FocusRuleTest, ActiveIsTheFocusedPushButtonElseTheDefaultOnes) {
-  struct Row {
-    const char* name;
-    bool focus_is_push_button, is_focused, is_default, active;
-  };
-  const Row rows[] = {
-      {"FocusedPushButton", true, true, false, true},
-      {"OtherPushButtonFocusedDefault", true, false, true, false},
-      {"EditFocusedDefault", false, false, true, true},
-      {"EditFocusedNotDefault", false, false, false, false},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(FocusRuleAnswer(row.focus_is_push_button, row.is_focused, row.is_default), row.active);
-  }
-}
-
-TEST(KeyRuleTest, EnterPicksTheFirstUsableDefaultEscapeTheFirstUsableCancel) {
-  const PushButtonKeys hidden_default{true, false, true, false};
-  const PushButtonKeys disabled_cancel{false, true, false, true};
-  const PushButtonKeys plain{};
-  const PushButtonKeys default_one{true, false, true, true};
-  const PushButtonKeys cancel_one{false, true, true, true};
-  const std::vector<PushButtonKeys> window{hidden_default, disabled_cancel, plain, default_one, cancel_one};
-  EXPECT_EQ(ButtonForKey(window, true), 3);
-  EXPECT_EQ(ButtonForKey(window, false), 4);
-  const std::vector<PushButtonKeys> none{plain, hidden_default};
-  EXPECT_EQ(ButtonForKey(none, true), -1);
-  EXPECT_EQ(ButtonForKey(none, false), -1);
-}
-
 }  // namespace
 }  // namespace anod

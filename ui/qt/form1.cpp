@@ -14,7 +14,7 @@
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_text.h"
 
-namespace anod {
+namespace anod::qt {
 namespace {
 
 bool CanTakeFocus(const FormControl& control) {
@@ -261,4 +261,4 @@ std::unique_ptr<TForm1> BuildForm1(const HandlerTable& handlers, const BuildOpti
   return BuildFormFromDescription(Form1Description(), handlers, options);
 }
 
-}  // namespace anod
+}  // namespace anod::qt

@@ -32,7 +32,7 @@
 #include "ui/form_model.h"
 #include "ui/qt/windowed_controls.h"
 
-namespace anod {
+namespace anod::qt {
 
 // The window's client area below the scroll bars: it paints the window's
 // colour and the window's own drawn controls.
@@ -114,4 +114,4 @@ std::unique_ptr<TForm1> BuildForm1(const HandlerTable& handlers, const BuildOpti
 std::unique_ptr<TForm1> BuildFormFromDescription(std::span<const std::uint8_t> description,
                                                  const HandlerTable& handlers, const BuildOptions& options = {});
 
-}  // namespace anod
+}  // namespace anod::qt

@@ -9,7 +9,7 @@
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_text.h"
 
-namespace anod {
+namespace anod::qt {
 namespace {
 
 Size SizeOf(const QWidget& w) { return {w.width(), w.height()}; }
@@ -88,7 +88,8 @@ void TButton::paintEvent(QPaintEvent*) {
 
 void TButton::keyPressEvent(QKeyEvent* event) {
   GuardHandler(this, [&] {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (PushButtonModel::KeyClicks(enter, event->isAutoRepeat())) {
       click();
       return;
     }
@@ -126,4 +127,4 @@ void TPanel::paintEvent(QPaintEvent* event) {
   });
 }
 
-}  // namespace anod
+}  // namespace anod::qt

@@ -10,7 +10,7 @@
 #include "ui/form_model.h"
 #include "widgets/qt/vivid_button.h"
 
-namespace anod {
+namespace anod::qt {
 
 // A widget's rectangle (a paint event's, a geometry) in the model's terms:
 // QRect(10, 20, 30, 40) -> Rect{10, 20, 40, 60}.
@@ -91,4 +91,4 @@ class TWindowVividButton final : public TVividButton, public ColoredButtonContro
   TVividButtonModel& Model() override { return *this; }
 };
 
-}  // namespace anod
+}  // namespace anod::qt

@@ -11,11 +11,11 @@
 #include "ui/win32/panel_window.h"
 #include "ui/win32/windowed_children.h"
 #include "ui/window_scroll.h"
-#include "widgets/vivid_application.h"
+#include "widgets/key_rule.h"
 #include "widgets/vivid_button_model.h"
 #include "widgets/win32/button_notifications.h"
 
-namespace anod {
+namespace anod::win32 {
 namespace {
 
 constexpr const char* kClassName = "TForm1";
@@ -36,9 +36,9 @@ int ZeroHeight(const FontSpec& font) {
 
 }  // namespace
 
-TWin32Form::TWin32Form() = default;
+TForm1::TForm1() = default;
 
-TWin32Form::~TWin32Form() {
+TForm1::~TForm1() {
   // The children first, while the window still answers their notifications.
   push_buttons_.clear();
   natives_.clear();
@@ -52,7 +52,7 @@ TWin32Form::~TWin32Form() {
   for (auto& [color, brush] : brushes_) DeleteObject(brush);
 }
 
-void TWin32Form::Build(std::span<const std::uint8_t> description, const HandlerTable& handlers) {
+void TForm1::Build(std::span<const std::uint8_t> description, const HandlerTable& handlers) {
   const HDC screen = GetDC(nullptr);
   BuildOptions options;
   options.pixels_per_inch = GetDeviceCaps(screen, LOGPIXELSY);
@@ -72,7 +72,7 @@ void TWin32Form::Build(std::span<const std::uint8_t> description, const HandlerT
 
 // ----- The factory -----
 
-void TWin32Form::WindowRead(const WindowProperties& window) {
+void TForm1::WindowRead(const WindowProperties& window) {
   RegisterOwnWindowClass(kClassName, CS_DBLCLKS);
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN;
   if (window.system_menu) style |= WS_SYSMENU;
@@ -91,17 +91,17 @@ void TWin32Form::WindowRead(const WindowProperties& window) {
   }
   taskbar_created_ = RegisterWindowMessageA("TaskbarCreated");
   SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWin32Form::WindowProc));
+  SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TForm1::WindowProc));
 }
 
-HWND TWin32Form::ParentWindow(WindowedControl* parent) const {
+HWND TForm1::ParentWindow(WindowedControl* parent) const {
   if (parent == nullptr) return window_;
   const auto it = windows_.find(parent);
   return it != windows_.end() ? it->second : window_;
 }
 
 template <class Control>
-Control& TWin32Form::Keep(std::unique_ptr<Control> control, HWND window) {
+Control& TForm1::Keep(std::unique_ptr<Control> control, HWND window) {
   if (window == nullptr) throw Exception("Impossible de cr\xE9" "er un contr\xF4" "le de la fen\xEA" "tre");
   Raise(window);
   Control& kept = *control;
@@ -111,71 +111,71 @@ Control& TWin32Form::Keep(std::unique_ptr<Control> control, HWND window) {
   return kept;
 }
 
-EditBoxControl& TWin32Form::CreateEditBox(const EditBoxModel& model, WindowedControl* parent) {
-  auto edit = std::make_unique<Win32EditBox>(ParentWindow(parent), next_id_++, ScrollOf(parent), model);
+EditBoxControl& TForm1::CreateEditBox(const EditBoxModel& model, WindowedControl* parent) {
+  auto edit = std::make_unique<TEdit>(ParentWindow(parent), next_id_++, ScrollOf(parent), model);
   natives_[edit->Handle()] = edit.get();
   const HWND w = edit->Handle();
   return Keep(std::move(edit), w);
 }
 
-WindowedControl& TWin32Form::CreatePushButton(PushButtonModel& model, WindowedControl* parent) {
-  auto button = std::make_unique<Win32PushButton>(ParentWindow(parent), next_id_++, ScrollOf(parent), model);
+WindowedControl& TForm1::CreatePushButton(PushButtonModel& model, WindowedControl* parent) {
+  auto button = std::make_unique<TButton>(ParentWindow(parent), next_id_++, ScrollOf(parent), model);
   natives_[button->Handle()] = button.get();
   push_buttons_[button->Handle()] = button.get();
   const HWND w = button->Handle();
   return Keep(std::move(button), w);
 }
 
-WindowedControl& TWin32Form::CreateStaticText(const StaticTextModel& model, WindowedControl* parent) {
-  auto text = std::make_unique<Win32StaticText>(ParentWindow(parent), next_id_++, ScrollOf(parent), model);
+WindowedControl& TForm1::CreateStaticText(const StaticTextModel& model, WindowedControl* parent) {
+  auto text = std::make_unique<TStaticText>(ParentWindow(parent), next_id_++, ScrollOf(parent), model);
   natives_[text->Handle()] = text.get();
   const HWND w = text->Handle();
   return Keep(std::move(text), w);
 }
 
-WindowedControl& TWin32Form::CreatePanel(PanelModel& model, WindowedControl* parent) {
-  auto panel = std::make_unique<TPanelWindow>(ParentWindow(parent), next_id_++, model);
+WindowedControl& TForm1::CreatePanel(PanelModel& model, WindowedControl* parent) {
+  auto panel = std::make_unique<TPanel>(ParentWindow(parent), next_id_++, model);
   const HWND w = panel->Handle();
   // A panel of the client area moves with the scroll position as well.
   struct Scrolled final : WindowedControl {
-    Scrolled(std::unique_ptr<TPanelWindow> panel, const Point* scroll) : panel(std::move(panel)), scroll(scroll) {}
+    Scrolled(std::unique_ptr<TPanel> panel, const Point* scroll) : panel(std::move(panel)), scroll(scroll) {}
     void SetBounds(const Rect& b) override { panel->SetBounds(scroll != nullptr ? b.Offset(-scroll->x, -scroll->y) : b); }
     void ApplyLook() override { panel->ApplyLook(); }
-    std::unique_ptr<TPanelWindow> panel;
+    std::unique_ptr<TPanel> panel;
     const Point* scroll;
   };
   return Keep(std::make_unique<Scrolled>(std::move(panel), ScrollOf(parent)), w);
 }
 
-ColoredButtonControl& TWin32Form::CreateColoredButton(WindowedControl* parent) {
-  auto button = std::make_unique<Win32ColoredButton>(ParentWindow(parent), next_id_++, ScrollOf(parent));
+ColoredButtonControl& TForm1::CreateColoredButton(WindowedControl* parent) {
+  auto button = std::make_unique<TWindowVividButton>(ParentWindow(parent), next_id_++, ScrollOf(parent));
   const HWND w = button->Handle();
   return Keep(std::move(button), w);
 }
 
 // ----- Controls and focus -----
 
-const FormControl* TWin32Form::ControlOf(HWND window) const {
+const FormControl* TForm1::ControlOf(HWND window) const {
   const auto it = by_window_.find(window);
   return it != by_window_.end() && model_ != nullptr ? model_->FindWindowed(it->second) : nullptr;
 }
 
-HWND TWin32Form::WindowOf(const FormControl* control) const {
+HWND TForm1::WindowOf(const FormControl* control) const {
   if (control == nullptr) return nullptr;
   const auto it = windows_.find(control->windowed);
   return it != windows_.end() ? it->second : nullptr;
 }
 
-HWND TWin32Form::ChildWindow(std::string_view name) const {
+HWND TForm1::ChildWindow(std::string_view name) const {
   return model_ != nullptr ? WindowOf(model_->Find(name)) : nullptr;
 }
 
-bool TWin32Form::CanTakeFocus(const FormControl& control) const {
+bool TForm1::CanTakeFocus(const FormControl& control) const {
   const HWND w = WindowOf(&control);
   return w != nullptr && IsWindowEnabled(w) && IsWindowVisible(w);
 }
 
-void TWin32Form::Focus(const FormControl* control, bool by_tab) {
+void TForm1::Focus(const FormControl* control, bool by_tab) {
   const HWND target = WindowOf(control);
   if (target == nullptr) return;
   SetFocus(target);
@@ -183,7 +183,7 @@ void TWin32Form::Focus(const FormControl* control, bool by_tab) {
   if (by_tab && control->class_name == "TEdit") SendMessageA(target, EM_SETSEL, 0, -1);
 }
 
-bool TWin32Form::PreTranslate(const MSG& message) {
+bool TForm1::PreTranslate(const MSG& message) {
   // The wheel goes to the focused control; an edit box (Wine's among them)
   // may keep it instead of passing it up, so the window takes it first.
   if ((message.message == WM_MOUSEWHEEL || message.message == WM_MOUSEHWHEEL) && window_ != nullptr &&
@@ -215,17 +215,18 @@ bool TWin32Form::PreTranslate(const MSG& message) {
       return true;
     case VK_RETURN:
     case VK_ESCAPE:
-      return PressButtonForKey(focus, focused, message.wParam == VK_RETURN);
+      return PressButtonForKey(focus, focused, message.wParam == VK_RETURN, (message.lParam & (1 << 30)) != 0);
     default:
       return false;
   }
 }
 
-bool TWin32Form::PressButtonForKey(HWND focus, const FormControl* focused, bool enter) {
+bool TForm1::PressButtonForKey(HWND focus, const FormControl* focused, bool enter, bool repeat) {
   // Enter on a standard push button clicks it (a BUTTON outside a dialog
-  // does not by itself); a colored button takes its keys itself.
+  // does not by itself), its repeats are swallowed; a colored button takes
+  // its keys itself.
   if (push_buttons_.count(focus) != 0) {
-    if (enter) SendMessageA(focus, BM_CLICK, 0, 0);
+    if (PushButtonModel::KeyClicks(enter, repeat)) SendMessageA(focus, BM_CLICK, 0, 0);
     return enter;
   }
   if (focused != nullptr && dynamic_cast<ColoredButtonControl*>(focused->windowed) != nullptr) return false;
@@ -255,7 +256,7 @@ bool TWin32Form::PressButtonForKey(HWND focus, const FormControl* focused, bool 
 
 // ----- Showing -----
 
-void TWin32Form::Show(int show_command) {
+void TForm1::Show(int show_command) {
   if (show_command == SW_SHOWNORMAL) {
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
@@ -271,7 +272,7 @@ void TWin32Form::Show(int show_command) {
 
 // ----- Scrolling -----
 
-void TWin32Form::UpdateScrollBars() {
+void TForm1::UpdateScrollBars() {
   if (model_ == nullptr) return;
   const Size range = model_->ScrollRange();
   RECT client;
@@ -286,13 +287,13 @@ void TWin32Form::UpdateScrollBars() {
             std::clamp(scroll_.y, 0, std::max(0, range.cy - static_cast<int>(client.bottom)))});
 }
 
-int TWin32Form::ScrollPage(int bar) const {
+int TForm1::ScrollPage(int bar) const {
   RECT client;
   GetClientRect(window_, &client);
   return bar == SB_HORZ ? static_cast<int>(client.right) : static_cast<int>(client.bottom);
 }
 
-void TWin32Form::Scroll(int bar, WPARAM request) {
+void TForm1::Scroll(int bar, WPARAM request) {
   const Size range = model_ != nullptr ? model_->ScrollRange() : Size{};
   const int extent = bar == SB_HORZ ? range.cx : range.cy;
   const int page = ScrollPage(bar);
@@ -316,7 +317,7 @@ void TWin32Form::Scroll(int bar, WPARAM request) {
   ScrollTo(bar == SB_HORZ ? Point{position, scroll_.y} : Point{scroll_.x, position});
 }
 
-void TWin32Form::Wheel(int bar, int delta) {
+void TForm1::Wheel(int bar, int delta) {
   if (model_ == nullptr) return;
   UINT lines = 3;
   SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
@@ -330,7 +331,7 @@ void TWin32Form::Wheel(int bar, int delta) {
   }
 }
 
-void TWin32Form::ScrollTo(Point position) {
+void TForm1::ScrollTo(Point position) {
   if (position.x == scroll_.x && position.y == scroll_.y) return;
   const int dx = scroll_.x - position.x, dy = scroll_.y - position.y;
   scroll_ = position;
@@ -341,14 +342,14 @@ void TWin32Form::ScrollTo(Point position) {
 
 // ----- Messages -----
 
-HBRUSH TWin32Form::BrushFor(TColor color) {
+HBRUSH TForm1::BrushFor(TColor color) {
   if (IsSystemColor(color)) return GetSysColorBrush(static_cast<int>(color & 0xFF));
   HBRUSH& brush = brushes_[color];
   if (brush == nullptr) brush = CreateSolidBrush(ToColorRef(color));
   return brush;
 }
 
-void TWin32Form::Paint() {
+void TForm1::Paint() {
   const PaintScope paint(window_);
   GdiCanvas canvas(paint.Dc());
   const Rect dirty = paint.Dirty();
@@ -358,15 +359,15 @@ void TWin32Form::Paint() {
   model_->Surface().PaintDrawn(canvas, dirty.Offset(scroll_.x, scroll_.y));
 }
 
-LRESULT CALLBACK TWin32Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* self = reinterpret_cast<TWin32Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+LRESULT CALLBACK TForm1::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<TForm1*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   return GuardWindowProc(window, 0, [&]() -> LRESULT {
     if (self == nullptr) return DefWindowProcA(window, message, wparam, lparam);
     return self->Message(message, wparam, lparam);
   });
 }
 
-LRESULT TWin32Form::Message(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT TForm1::Message(UINT message, WPARAM wparam, LPARAM lparam) {
   LRESULT answer = 0;
   if (HandleButtonNotification(message, wparam, lparam, answer)) return answer;
   if (message == taskbar_created_ && taskbar_created_ != 0) {
@@ -439,4 +440,4 @@ LRESULT TWin32Form::Message(UINT message, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcA(window_, message, wparam, lparam);
 }
 
-}  // namespace anod
+}  // namespace anod::win32

@@ -8,13 +8,14 @@
 // Each child lies above those created before it. Tab and Shift+Tab move the
 // focus through the model's tab stops, the arrow keys through every
 // windowed control on a control that does not use them; Enter on a
-// standard push button clicks it, and Enter or Escape elsewhere clicks the
-// button the shared key rule picks (ButtonForKey); Page Up and Page Down
-// scroll the window unless an edit box holds the focus, the wheel scrolls
-// it wherever the pointer is (ui/window_scroll.h). The message loop offers
-// each message to PreTranslate first.
+// standard push button clicks it once per press (PushButtonModel::KeyClicks),
+// and Enter or Escape elsewhere clicks the button the shared key rule picks
+// (ButtonForKey); Page Up and Page Down scroll the window unless an edit box
+// holds the focus, the wheel scrolls it wherever the pointer is
+// (ui/window_scroll.h). The message loop offers each message to
+// PreTranslate first.
 //
-//   TWin32Form form;
+//   TForm1 form;
 //   form.Build(Form1Description(), operations);   // throws what building throws
 //   form.Show(SW_SHOWNORMAL);                     // centred, Edit1 focused
 //   form.Model().LabelCaption("lbl4")
@@ -33,17 +34,17 @@
 #include "ui/win32/icon_handle.h"
 #include "widgets/win32/vivid_button.h"
 
-namespace anod {
+namespace anod::win32 {
 
 class NativeChild;
-class Win32PushButton;
+class TButton;
 
-class TWin32Form final : public WindowedControlFactory {
+class TForm1 final : public WindowedControlFactory {
  public:
-  TWin32Form();
-  ~TWin32Form() override;
-  TWin32Form(const TWin32Form&) = delete;
-  TWin32Form& operator=(const TWin32Form&) = delete;
+  TForm1();
+  ~TForm1() override;
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
 
   void Build(std::span<const std::uint8_t> description, const HandlerTable& handlers);
   HWND Handle() const { return window_; }
@@ -78,9 +79,9 @@ class TWin32Form final : public WindowedControlFactory {
   HWND WindowOf(const FormControl* control) const;
   bool CanTakeFocus(const FormControl& control) const;
   void Focus(const FormControl* control, bool by_tab);
-  // Enter or Escape typed with `focus` (the control `focused`) holding the
-  // keyboard; true when a button took it.
-  bool PressButtonForKey(HWND focus, const FormControl* focused, bool enter);
+  // Enter or Escape typed (`repeat`: held down) with `focus` (the control
+  // `focused`) holding the keyboard; true when a button took it.
+  bool PressButtonForKey(HWND focus, const FormControl* focused, bool enter, bool repeat);
   void Paint();
   void UpdateScrollBars();
   int ScrollPage(int bar) const;
@@ -97,7 +98,7 @@ class TWin32Form final : public WindowedControlFactory {
   std::map<HWND, WindowedControl*> by_window_;
   std::map<const WindowedControl*, HWND> windows_;
   std::map<HWND, NativeChild*> natives_;
-  std::map<HWND, Win32PushButton*> push_buttons_;
+  std::map<HWND, TButton*> push_buttons_;
   std::map<TColor, HBRUSH> brushes_;
   Point scroll_{};
   HWND last_focus_ = nullptr;
@@ -105,4 +106,4 @@ class TWin32Form final : public WindowedControlFactory {
   int next_id_ = 100;
 };
 
-}  // namespace anod
+}  // namespace anod::win32

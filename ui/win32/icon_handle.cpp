@@ -3,7 +3,7 @@
 #include <cstring>
 #include <utility>
 
-namespace anod {
+namespace anod::win32 {
 
 IconHandle::IconHandle(const IconImage& image) {
   if (image.width <= 0 || image.height <= 0) return;
@@ -43,4 +43,4 @@ IconHandle& IconHandle::operator=(IconHandle&& other) noexcept {
   return *this;
 }
 
-}  // namespace anod
+}  // namespace anod::win32

@@ -6,7 +6,7 @@
 
 #include "pictures/stored_value.h"
 
-namespace anod {
+namespace anod::win32 {
 
 class IconHandle {
  public:
@@ -24,4 +24,4 @@ class IconHandle {
   HICON icon_ = nullptr;
 };
 
-}  // namespace anod
+}  // namespace anod::win32

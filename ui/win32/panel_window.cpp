@@ -5,21 +5,21 @@
 #include "platform/win32/window_class.h"
 #include "platform/win32/window_guard.h"
 
-namespace anod {
+namespace anod::win32 {
 namespace {
 
 constexpr const char* kClassName = "TPanel";
 
 }  // namespace
 
-TPanelWindow::TPanelWindow(HWND parent, int id, PanelModel& model) : model_(model) {
+TPanel::TPanel(HWND parent, int id, PanelModel& model) : model_(model) {
   RegisterOwnWindowClass(kClassName, 0);
   window_ = CreateWindowExA(0, kClassName, model_.look.caption.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0,
                             0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleA(nullptr), nullptr);
   if (window_ == nullptr) return;
   SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TPanelWindow::WindowProc));
+  SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TPanel::WindowProc));
   const HWND self = window_;
   model_.host.SetInvalidate([self](const Rect& r) {
     const RECT dirty{r.left, r.top, r.right, r.bottom};
@@ -27,24 +27,24 @@ TPanelWindow::TPanelWindow(HWND parent, int id, PanelModel& model) : model_(mode
   });
 }
 
-TPanelWindow::~TPanelWindow() {
+TPanel::~TPanel() {
   model_.host.SetInvalidate(nullptr);
   if (window_ == nullptr) return;
   SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
   DestroyWindow(window_);
 }
 
-void TPanelWindow::SetBounds(const Rect& bounds) {
+void TPanel::SetBounds(const Rect& bounds) {
   MoveWindow(window_, bounds.left, bounds.top, bounds.Width(), bounds.Height(), TRUE);
 }
 
-void TPanelWindow::ApplyLook() {
+void TPanel::ApplyLook() {
   SetWindowTextA(window_, model_.look.caption.c_str());
   InvalidateRect(window_, nullptr, FALSE);
 }
 
-LRESULT CALLBACK TPanelWindow::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* self = reinterpret_cast<TPanelWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+LRESULT CALLBACK TPanel::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<TPanel*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   return GuardWindowProc(window, 0, [&]() -> LRESULT {
     if (self != nullptr && message == WM_PAINT) {
       self->Paint();
@@ -55,7 +55,7 @@ LRESULT CALLBACK TPanelWindow::WindowProc(HWND window, UINT message, WPARAM wpar
   });
 }
 
-void TPanelWindow::Paint() {
+void TPanel::Paint() {
   const PaintScope paint(window_);
   GdiCanvas canvas(paint.Dc());
   RECT client;
@@ -64,4 +64,4 @@ void TPanelWindow::Paint() {
   model_.host.PaintDrawn(canvas, paint.Dirty());
 }
 
-}  // namespace anod
+}  // namespace anod::win32

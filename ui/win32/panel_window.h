@@ -7,14 +7,14 @@
 
 #include "ui/form_model.h"
 
-namespace anod {
+namespace anod::win32 {
 
-class TPanelWindow final : public WindowedControl {
+class TPanel final : public WindowedControl {
  public:
-  TPanelWindow(HWND parent, int id, PanelModel& model);
-  ~TPanelWindow() override;
-  TPanelWindow(const TPanelWindow&) = delete;
-  TPanelWindow& operator=(const TPanelWindow&) = delete;
+  TPanel(HWND parent, int id, PanelModel& model);
+  ~TPanel() override;
+  TPanel(const TPanel&) = delete;
+  TPanel& operator=(const TPanel&) = delete;
 
   HWND Handle() const { return window_; }
   void SetBounds(const Rect& bounds) override;
@@ -28,4 +28,4 @@ class TPanelWindow final : public WindowedControl {
   HWND window_ = nullptr;
 };
 
-}  // namespace anod
+}  // namespace anod::win32

@@ -2,7 +2,7 @@
 
 #include "platform/win32/gdi_font_cache.h"
 
-namespace anod {
+namespace anod::win32 {
 namespace {
 
 // The programs ask for common controls 6 (their manifest), whose edit boxes,
@@ -43,11 +43,11 @@ void NativeChild::SetFont(const FontSpec& font) {
   SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(CachedFont(font, 0)), TRUE);
 }
 
-Win32EditBox::Win32EditBox(HWND parent, int id, const Point* scroll, const EditBoxModel& model)
+TEdit::TEdit(HWND parent, int id, const Point* scroll, const EditBoxModel& model)
     : NativeChild(MakeChild(parent, id, "EDIT", WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE), scroll),
       model_(model) {}
 
-void Win32EditBox::ApplyLook() {
+void TEdit::ApplyLook() {
   SetFont(model_.font);
   SetColors(model_.color, model_.font.color);
   // No inner margin on either side.
@@ -56,40 +56,40 @@ void Win32EditBox::ApplyLook() {
   InvalidateRect(window_, nullptr, TRUE);
 }
 
-std::string Win32EditBox::Text() const {
+std::string TEdit::Text() const {
   std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window_)) + 1, '\0');
   text.resize(static_cast<std::size_t>(GetWindowTextA(window_, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
-void Win32EditBox::SetText(std::string_view text) { SetWindowTextA(window_, std::string(text).c_str()); }
+void TEdit::SetText(std::string_view text) { SetWindowTextA(window_, std::string(text).c_str()); }
 
-Win32PushButton::Win32PushButton(HWND parent, int id, const Point* scroll, PushButtonModel& model)
+TButton::TButton(HWND parent, int id, const Point* scroll, PushButtonModel& model)
     : NativeChild(MakeChild(parent, id, "BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0), scroll), model_(model) {}
 
-void Win32PushButton::ApplyLook() {
+void TButton::ApplyLook() {
   SetWindowTextA(window_, model_.look.caption.c_str());
   SetFont(model_.look.font);
   SetColors(clBtnFace, model_.look.font.color);
 }
 
-Win32StaticText::Win32StaticText(HWND parent, int id, const Point* scroll, const StaticTextModel& model)
+TStaticText::TStaticText(HWND parent, int id, const Point* scroll, const StaticTextModel& model)
     : NativeChild(MakeChild(parent, id, "STATIC", SS_CENTER | SS_NOPREFIX, WS_EX_STATICEDGE), scroll),
       model_(model) {}
 
-void Win32StaticText::ApplyLook() {
+void TStaticText::ApplyLook() {
   SetWindowTextA(window_, model_.caption.c_str());
   SetFont(model_.font);
   SetColors(model_.color, model_.font.color);
 }
 
-Win32ColoredButton::Win32ColoredButton(HWND parent, int id, const Point* scroll) : scroll_(scroll) {
+TWindowVividButton::TWindowVividButton(HWND parent, int id, const Point* scroll) : scroll_(scroll) {
   Create(parent, id, {});
 }
 
-void Win32ColoredButton::SetBounds(const Rect& bounds) {
+void TWindowVividButton::SetBounds(const Rect& bounds) {
   const Rect at = scroll_ != nullptr ? bounds.Offset(-scroll_->x, -scroll_->y) : bounds;
   MoveWindow(Handle(), at.left, at.top, at.Width(), at.Height(), TRUE);
 }
 
-}  // namespace anod
+}  // namespace anod::win32

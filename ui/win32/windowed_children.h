@@ -17,7 +17,7 @@
 #include "ui/form_model.h"
 #include "widgets/win32/vivid_button.h"
 
-namespace anod {
+namespace anod::win32 {
 
 // A child window that lies at its model's bounds, less `scroll` when its
 // parent is the form's client area.
@@ -46,9 +46,9 @@ class NativeChild {
   TColor text_ = clWindowText;
 };
 
-class Win32EditBox final : public EditBoxControl, public NativeChild {
+class TEdit final : public EditBoxControl, public NativeChild {
  public:
-  Win32EditBox(HWND parent, int id, const Point* scroll, const EditBoxModel& model);
+  TEdit(HWND parent, int id, const Point* scroll, const EditBoxModel& model);
   void SetBounds(const Rect& bounds) override { PlaceAt(bounds); }
   void ApplyLook() override;
   std::string Text() const override;
@@ -58,9 +58,9 @@ class Win32EditBox final : public EditBoxControl, public NativeChild {
   const EditBoxModel& model_;
 };
 
-class Win32PushButton final : public WindowedControl, public NativeChild {
+class TButton final : public WindowedControl, public NativeChild {
  public:
-  Win32PushButton(HWND parent, int id, const Point* scroll, PushButtonModel& model);
+  TButton(HWND parent, int id, const Point* scroll, PushButtonModel& model);
   void SetBounds(const Rect& bounds) override { PlaceAt(bounds); }
   void ApplyLook() override;
   void Clicked() const { model_.Click(); }
@@ -69,9 +69,9 @@ class Win32PushButton final : public WindowedControl, public NativeChild {
   PushButtonModel& model_;
 };
 
-class Win32StaticText final : public WindowedControl, public NativeChild {
+class TStaticText final : public WindowedControl, public NativeChild {
  public:
-  Win32StaticText(HWND parent, int id, const Point* scroll, const StaticTextModel& model);
+  TStaticText(HWND parent, int id, const Point* scroll, const StaticTextModel& model);
   void SetBounds(const Rect& bounds) override { PlaceAt(bounds); }
   void ApplyLook() override;
 
@@ -81,9 +81,9 @@ class Win32StaticText final : public WindowedControl, public NativeChild {
 
 // The colored button is its own model; its window exists from the start so
 // that the description's properties reach it.
-class Win32ColoredButton final : public TVividButton, public ColoredButtonControl {
+class TWindowVividButton final : public TVividButton, public ColoredButtonControl {
  public:
-  Win32ColoredButton(HWND parent, int id, const Point* scroll);
+  TWindowVividButton(HWND parent, int id, const Point* scroll);
   TVividButtonModel& Model() override { return *this; }
   void SetBounds(const Rect& bounds) override;
 
@@ -91,4 +91,4 @@ class Win32ColoredButton final : public TVividButton, public ColoredButtonContro
   const Point* scroll_;
 };
 
-}  // namespace anod
+}  // namespace anod::win32

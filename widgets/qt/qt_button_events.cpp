@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "platform/qt/handler_guard.h"
+#include "widgets/focus_rule.h"
+#include "widgets/key_rule.h"
 #include "widgets/qt/qt_timers.h"
 #include "widgets/qt/vivid_button.h"
 #include "widgets/vivid_application.h"

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/win32/uxtheme_service.h"
+#include "widgets/focus_rule.h"
 #include "widgets/vivid_application.h"
 #include "widgets/win32/vivid_button.h"
 #include "widgets/win32/win32_timers.h"

@@ -22,7 +22,7 @@ class FormDriver {
   FormDriver(const FormDriver&) = delete;
   FormDriver& operator=(const FormDriver&) = delete;
 
-  TForm1& Form() { return *form_; }
+  qt::TForm1& Form() { return *form_; }
   QWidget* Control(std::string_view name) const;
 
   // Clicks into the edit box, selects what it holds and types `text`
@@ -45,7 +45,7 @@ class FormDriver {
 
  private:
   QtMainWindowHost host_;  // destroys the window with every control
-  TForm1* form_ = nullptr;
+  qt::TForm1* form_ = nullptr;
 };
 
 }  // namespace anod::testing_support

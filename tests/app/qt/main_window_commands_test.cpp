@@ -20,7 +20,7 @@ namespace {
 
 using namespace testing_support;
 
-MainWindowCommands& CommandsOf(TForm1& form) { return *form.findChild<MainWindowCommands*>(); }
+qt::MainWindowCommands& CommandsOf(qt::TForm1& form) { return *form.findChild<qt::MainWindowCommands*>(); }
 
 struct CalculationCase {
   const char* button;
@@ -92,14 +92,14 @@ TEST(MainWindowCommands, MenuOpensFromTheBackgroundAndItsKeys) {
 
 TEST(MainWindowCommands, PlannerFromTheMenuAddsTheCalculatedPart) {
   FormDriver driver;
-  MainWindowCommands& commands = CommandsOf(driver.Form());
+  qt::MainWindowCommands& commands = CommandsOf(driver.Form());
   QMenu& menu = commands.Menu();
   ASSERT_EQ(menu.actions().size(), 2);
   EXPECT_EQ(menu.actions()[0]->text(), QString::fromUtf8("Plan de bain\u2026"));
   EXPECT_EQ(menu.actions()[1]->text(), QString::fromUtf8("\u00c0 propos d'Anodisation\u2026"));
 
   menu.actions()[0]->trigger();
-  PlanWindow* planner = commands.Planner();
+  qt::PlanWindow* planner = commands.Planner();
   ASSERT_NE(planner, nullptr);
   EXPECT_TRUE(planner->isVisible());
   EXPECT_FALSE(planner->Command("add_calculated")->isEnabled());

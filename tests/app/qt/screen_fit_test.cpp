@@ -19,7 +19,7 @@ using testing_support::FormDriver;
 
 TEST(ScreenFitTest, WindowInsideTheScreenAndLabel19Reachable) {
   FormDriver driver;
-  TForm1& form = driver.Form();
+  qt::TForm1& form = driver.Form();
   // The window manager frames the window after it shows.
   QTest::qWait(300);
   const QRect screen = form.screen()->geometry();
@@ -45,7 +45,7 @@ class ScrollKeyTest : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(ScrollKeyTest, OnlyControlsThatLeaveThemScrollTheWindow) {
   FormDriver driver;
-  TForm1& form = driver.Form();
+  qt::TForm1& form = driver.Form();
   form.resize(500, 400);  // scroll bars both ways
   QScrollBar* bar = form.ScrollArea()->verticalScrollBar();
   ASSERT_GT(bar->maximum(), 0);

@@ -30,7 +30,7 @@ using testing_support::FormDriver;
 TEST(StartUpTest, ShowsTheWindowAndEndsWithZeroWhenItIsClosed) {
   bool checked = false;
   StartUpHooks hooks;
-  hooks.after_show = [&](TForm1& form) {
+  hooks.after_show = [&](qt::TForm1& form) {
     QTimer::singleShot(0, &form, [&form, &checked] {
       EXPECT_TRUE(form.isVisible());
       EXPECT_EQ(form.windowTitle(), QStringLiteral("Calculs de surfaces pour anodisation de l'aluminium"));
@@ -60,7 +60,7 @@ class StartUpStateTest : public testing::TestWithParam<StateCase> {};
 TEST_P(StartUpStateTest, HonoursTheShowRequest) {
   Qt::WindowStates states;
   StartUpHooks hooks;
-  hooks.after_show = [&](TForm1& form) {
+  hooks.after_show = [&](qt::TForm1& form) {
     states = form.windowState();
     QTimer::singleShot(0, &form, &QWidget::close);
   };
@@ -79,7 +79,7 @@ TEST(DamagedDescriptionTest, ReportsAndExitsWithOne) {
   bool shown = false;
   BoxAnswerer answerer;
   StartUpHooks hooks;
-  hooks.after_show = [&](TForm1&) { shown = true; };
+  hooks.after_show = [&](qt::TForm1&) { shown = true; };
   const std::vector<std::uint8_t> cut(Form1Description().begin(), Form1Description().begin() + 2000);
   EXPECT_EQ(RunMainWindow(*Application(), cut, ShowRequest::kNormal, hooks), 1);
   EXPECT_FALSE(shown);
@@ -151,7 +151,7 @@ TEST(AccessibleLabelTest, PicturesAndHeadingsAreNamed) {
 }
 
 // The drawn labels are static texts of the window's surface.
-QAccessibleInterface* LabelByDescription(TForm1& form, const QString& description) {
+QAccessibleInterface* LabelByDescription(qt::TForm1& form, const QString& description) {
   QAccessibleInterface* surface = QAccessible::queryAccessibleInterface(form.Surface());
   if (surface == nullptr) return nullptr;
   for (int i = 0; i < surface->childCount(); ++i) {

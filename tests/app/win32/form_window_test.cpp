@@ -36,7 +36,7 @@ class Win32Window : public testing::Test {
   }
   void TearDown() override { host_.Destroy(); }
 
-  TWin32Form& Form() { return *host_.Form(); }
+  win32::TForm1& Form() { return *host_.Form(); }
   HWND Window(const char* name) { return Form().ChildWindow(name); }
   std::string FocusedName() {
     const HWND focus = GetFocus();

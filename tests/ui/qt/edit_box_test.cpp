@@ -14,13 +14,13 @@ namespace {
 class EditBoxTest : public testing::Test {
  protected:
   void SetUp() override {
-    form_ = BuildForm1({{"btn1Click", [] {}}, {"btn2Click", [] {}}, {"Button1Click", [] {}}, {"Button2Click", [] {}}});
+    form_ = qt::BuildForm1({{"btn1Click", [] {}}, {"btn2Click", [] {}}, {"Button1Click", [] {}}, {"Button2Click", [] {}}});
     form_->show();
     QApplication::setActiveWindow(form_.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
   }
   static QImage Grab(QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-  std::unique_ptr<TForm1> form_;
+  std::unique_ptr<qt::TForm1> form_;
 };
 
 // The first column, from the left, holding a pixel of neither the edge nor

@@ -23,7 +23,7 @@ using testing_support::Handlers;
 class Form1Test : public testing::Test {
  protected:
   static void SetUpTestSuite() { RegisterJPEGFormats(); }
-  void SetUp() override { form_ = BuildForm1(Handlers(counts_)); }
+  void SetUp() override { form_ = qt::BuildForm1(Handlers(counts_)); }
 
   void ShowActive() {
     form_->show();
@@ -38,7 +38,7 @@ class Form1Test : public testing::Test {
   QImage Grab() { return form_->Surface()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
   Counts counts_;
-  std::unique_ptr<TForm1> form_;
+  std::unique_ptr<qt::TForm1> form_;
 };
 
 Rgb PixelOf(const QImage& image, int x, int y) {
@@ -283,7 +283,7 @@ TEST_F(Form1Test, EachShapePictureLeavesAnEightPixelMatBand) {
 }
 
 // The picture of an image control drawn alone, as it appears in the window.
-QImage DrawnAlone(TForm1& form, const char* name) {
+QImage DrawnAlone(qt::TForm1& form, const char* name) {
   auto* image = dynamic_cast<ImageControl*>(form.Model().Find(name)->drawn);
   EXPECT_NE(image, nullptr);
   if (image == nullptr) return {};
@@ -418,7 +418,7 @@ TEST(Form1ScalingTest, ScaledControlsShowScrollBarsInTheUnscaledWindow) {
   options.pixels_per_inch = 96;
   options.zero_height = [](int) { return 16; };
   Counts counts;
-  auto form = BuildForm1(Handlers(counts), options);
+  auto form = qt::BuildForm1(Handlers(counts), options);
   EXPECT_EQ(form->Windowed("Panel7")->geometry(), QRect(20, 10, 1281, 50));
   EXPECT_EQ(form->Surface()->size(), QSize(1301, 1134));
   EXPECT_EQ(form->size(), QSize(1073, 936));
@@ -441,7 +441,7 @@ TEST(Form1PaintTest, PictureFailingAtFirstPaintGoesToTheSink) {
   w.EndObject();
   w.EndObject();
   const std::string& bytes = w.Bytes();
-  auto form = BuildFormFromDescription({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, {});
+  auto form = qt::BuildFormFromDescription({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, {});
   std::vector<std::string> reported;
   form->Model().SetFailureSink([&](const Exception& e) { reported.push_back(e.Message()); });
   form->show();
@@ -483,12 +483,12 @@ TEST_F(Form1Test, EveryInitialCaptionFitsItsControl) {
                                     ? caption.find_first_not_of(' ')
                                     : 0;
       check(entry.name, caption.substr(first), label->Look().font, entry.bounds.Width());
-    } else if (const auto* text = form_->As<TStaticText>(entry.name)) {
+    } else if (const auto* text = form_->As<qt::TStaticText>(entry.name)) {
       FontSpec font;
       font.height = -16;
       font.bold = true;
       check(entry.name, text->Caption(), font, entry.bounds.Width() - 2);
-    } else if (const auto* panel = form_->As<TPanel>(entry.name)) {
+    } else if (const auto* panel = form_->As<qt::TPanel>(entry.name)) {
       const Size size{entry.bounds.Width(), entry.bounds.Height()};
       check(entry.name, panel->Look().caption, panel->Look().font, PanelInterior(size, panel->Look()).Width());
     }

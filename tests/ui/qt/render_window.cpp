@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   const anod::HandlerTable handlers = {
       {"btn1Click", [] {}}, {"btn2Click", [] {}}, {"Button1Click", [] {}}, {"Button2Click", [] {}}};
   try {
-    auto form = anod::BuildForm1(handlers);
+    auto form = anod::qt::BuildForm1(handlers);
     form->Model().SetFailureSink([](const anod::Exception& e) {
       std::fprintf(stderr, "%s\n", anod::Cp1252ToUtf8(e.Message()).c_str());
     });

@@ -9,7 +9,7 @@
 #include "ui/planner/qt/plan_window.h"
 #include "ui/qt/form1.h"
 
-namespace anod {
+namespace anod::qt {
 
 MainWindowCommands::MainWindowCommands(TForm1& form) : QObject(&form), form_(form) {
   // Context menu events a child leaves unanswered (the background, a
@@ -90,4 +90,4 @@ void MainWindowCommands::ShowAbout() {
   box.exec();
 }
 
-}  // namespace anod
+}  // namespace anod::qt

@@ -23,7 +23,7 @@
 class QMenu;
 class QPoint;
 
-namespace anod {
+namespace anod::qt {
 
 class PlanWindow;
 class TForm1;
@@ -59,4 +59,4 @@ class MainWindowCommands final : public QObject {
   QPointer<PlanWindow> planner_;
 };
 
-}  // namespace anod
+}  // namespace anod::qt

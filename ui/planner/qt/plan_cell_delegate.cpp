@@ -6,7 +6,7 @@
 #include "plan/plan_shapes.h"
 #include "ui/planner/plan_editor.h"
 
-namespace anod {
+namespace anod::qt {
 namespace {
 
 bool IsShapeColumn(const QModelIndex& index) { return index.column() == static_cast<int>(PlanColumn::kShape); }
@@ -53,4 +53,4 @@ void PlanCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, 
   QStyledItemDelegate::setModelData(editor, model, index);
 }
 
-}  // namespace anod
+}  // namespace anod::qt

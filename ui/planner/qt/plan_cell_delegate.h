@@ -7,7 +7,7 @@
 
 #include <QStyledItemDelegate>
 
-namespace anod {
+namespace anod::qt {
 
 class PlanCellDelegate final : public QStyledItemDelegate {
   Q_OBJECT
@@ -20,4 +20,4 @@ class PlanCellDelegate final : public QStyledItemDelegate {
   void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 };
 
-}  // namespace anod
+}  // namespace anod::qt

@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace anod {
+namespace anod::qt {
 namespace {
 
 QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -26,7 +26,7 @@ std::filesystem::path PathFromQt(const QString& name) { return {QFile::encodeNam
 
 QString PathToQt(const std::filesystem::path& path) { return QFile::decodeName(QByteArray::fromStdString(path.native())); }
 
-UnsavedAnswer QtPlanDocumentServices::AskUnsaved(std::string_view question) {
+UnsavedAnswer PlanDialogs::AskUnsaved(std::string_view question) {
   QMessageBox box(QMessageBox::Warning, kBoxTitle, Utf8(question), QMessageBox::NoButton, owner_);
   box.setTextFormat(Qt::PlainText);
   QPushButton* save = box.addButton(QStringLiteral("Enregistrer"), QMessageBox::AcceptRole);
@@ -40,14 +40,14 @@ UnsavedAnswer QtPlanDocumentServices::AskUnsaved(std::string_view question) {
   return UnsavedAnswer::kCancel;
 }
 
-std::optional<std::filesystem::path> QtPlanDocumentServices::AskOpenPath() {
+std::optional<std::filesystem::path> PlanDialogs::AskOpenPath() {
   QFileDialog dialog(owner_, QStringLiteral("Ouvrir un plan de bain"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   return RunFileDialog(dialog);
 }
 
-std::optional<std::filesystem::path> QtPlanDocumentServices::AskSavePath(const std::filesystem::path& suggested) {
+std::optional<std::filesystem::path> PlanDialogs::AskSavePath(const std::filesystem::path& suggested) {
   QFileDialog dialog(owner_, QStringLiteral("Enregistrer le plan de bain"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -55,10 +55,10 @@ std::optional<std::filesystem::path> QtPlanDocumentServices::AskSavePath(const s
   return RunFileDialog(dialog);
 }
 
-void QtPlanDocumentServices::ShowFileProblem(std::string_view message) {
+void PlanDialogs::ShowFileProblem(std::string_view message) {
   QMessageBox box(QMessageBox::Critical, kBoxTitle, Utf8(message), QMessageBox::Ok, owner_);
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
-}  // namespace anod
+}  // namespace anod::qt

@@ -12,11 +12,11 @@
 
 #include "ui/planner/plan_document.h"
 
-namespace anod {
+namespace anod::qt {
 
-class QtPlanDocumentServices final : public PlanDocumentServices {
+class PlanDialogs final : public PlanDocumentServices {
  public:
-  explicit QtPlanDocumentServices(QWidget* owner) : owner_(owner) {}
+  explicit PlanDialogs(QWidget* owner) : owner_(owner) {}
 
   UnsavedAnswer AskUnsaved(std::string_view question) override;
   std::optional<std::filesystem::path> AskOpenPath() override;
@@ -31,4 +31,4 @@ class QtPlanDocumentServices final : public PlanDocumentServices {
 std::filesystem::path PathFromQt(const QString& name);
 QString PathToQt(const std::filesystem::path& path);
 
-}  // namespace anod
+}  // namespace anod::qt

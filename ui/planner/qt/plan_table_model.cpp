@@ -2,7 +2,7 @@
 
 #include "plan/plan_shapes.h"
 
-namespace anod {
+namespace anod::qt {
 namespace {
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
@@ -155,4 +155,4 @@ void PlanTableModel::AnnounceChange() {
   emit Edited();
 }
 
-}  // namespace anod
+}  // namespace anod::qt

@@ -21,7 +21,7 @@
 
 #include "ui/planner/plan_editor.h"
 
-namespace anod {
+namespace anod::qt {
 
 // The background of a field whose text is refused; the window's fields
 // beside the table take the same.
@@ -64,4 +64,4 @@ class PlanTableModel final : public QAbstractTableModel {
   std::optional<std::size_t> current_row_;
 };
 
-}  // namespace anod
+}  // namespace anod::qt

@@ -24,7 +24,7 @@
 #include "ui/planner/qt/plan_cell_delegate.h"
 #include "ui/planner/qt/plan_table_model.h"
 
-namespace anod {
+namespace anod::qt {
 namespace {
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
@@ -393,4 +393,4 @@ void PlanWindow::closeEvent(QCloseEvent* event) {
   }
 }
 
-}  // namespace anod
+}  // namespace anod::qt

@@ -34,7 +34,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QTableView;
 
-namespace anod {
+namespace anod::qt {
 
 class PlanTableModel;
 
@@ -77,7 +77,7 @@ class PlanWindow final : public QMainWindow {
   std::optional<int> CurrentRow() const;
   void SelectRow(int row);
 
-  QtPlanDocumentServices services_;
+  PlanDialogs services_;
   PlanDocument document_;
   std::optional<CalculatedPart> calculated_part_;
   PlanTableModel* model_ = nullptr;
@@ -94,4 +94,4 @@ class PlanWindow final : public QMainWindow {
   std::array<QAction*, 4> row_commands_{};  // duplicate, remove, up, down: need a row
 };
 
-}  // namespace anod
+}  // namespace anod::qt

@@ -9,7 +9,7 @@
 #include "ui/planner/win32/plan_window.h"
 #include "ui/planner/win32/wide_text.h"
 
-namespace anod {
+namespace anod::win32 {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x504C;  // "PL"
@@ -19,7 +19,7 @@ MainWindowPlannerLink* running_link = nullptr;
 
 }  // namespace
 
-MainWindowPlannerLink::MainWindowPlannerLink(TWin32Form& form) : form_(form) {
+MainWindowPlannerLink::MainWindowPlannerLink(win32::TForm1& form) : form_(form) {
   const HMENU menu = GetSystemMenu(form_.Handle(), FALSE);
   if (menu != nullptr) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -114,4 +114,4 @@ LRESULT CALLBACK MainWindowPlannerLink::GetMessageHook(int code, WPARAM remove, 
   return CallNextHookEx(nullptr, code, remove, message);
 }
 
-}  // namespace anod
+}  // namespace anod::win32

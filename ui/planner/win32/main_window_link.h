@@ -19,7 +19,7 @@
 #include "ui/planner/plan_editor.h"
 #include "ui/win32/form_window.h"
 
-namespace anod {
+namespace anod::win32 {
 
 class PlanWindow;
 
@@ -30,7 +30,7 @@ inline constexpr UINT kAboutSystemCommand = 0x1F20;
 
 class MainWindowPlannerLink {
  public:
-  explicit MainWindowPlannerLink(TWin32Form& form);
+  explicit MainWindowPlannerLink(win32::TForm1& form);
   ~MainWindowPlannerLink();
   MainWindowPlannerLink(const MainWindowPlannerLink&) = delete;
   MainWindowPlannerLink& operator=(const MainWindowPlannerLink&) = delete;
@@ -46,10 +46,10 @@ class MainWindowPlannerLink {
   void ShowAbout() const;
   bool PlannerMayClose();
 
-  TWin32Form& form_;
+  win32::TForm1& form_;
   std::unique_ptr<PlanWindow> planner_;
   std::optional<CalculatedPart> last_;
   HHOOK hook_ = nullptr;
 };
 
-}  // namespace anod
+}  // namespace anod::win32

@@ -7,7 +7,7 @@
 
 #include "ui/planner/win32/wide_text.h"
 
-namespace anod {
+namespace anod::win32 {
 namespace {
 
 constexpr wchar_t kFilter[] = L"Plans de bain (*.anodplan)\0*.anodplan\0Tous les fichiers (*.*)\0*.*\0";
@@ -64,7 +64,7 @@ std::optional<std::filesystem::path> AskPath(HWND owner, bool save, const std::f
 
 }  // namespace
 
-UnsavedAnswer Win32PlanDialogs::AskUnsaved(std::string_view question) {
+UnsavedAnswer PlanDialogs::AskUnsaved(std::string_view question) {
   const std::wstring text = Widen(question);
   const TaskDialogIndirectFunction task_dialog = FindTaskDialog();
   if (task_dialog == nullptr) return AskWithMessageBox(owner_, text);
@@ -89,14 +89,14 @@ UnsavedAnswer Win32PlanDialogs::AskUnsaved(std::string_view question) {
   return UnsavedAnswer::kCancel;
 }
 
-std::optional<std::filesystem::path> Win32PlanDialogs::AskOpenPath() { return AskPath(owner_, false, {}); }
+std::optional<std::filesystem::path> PlanDialogs::AskOpenPath() { return AskPath(owner_, false, {}); }
 
-std::optional<std::filesystem::path> Win32PlanDialogs::AskSavePath(const std::filesystem::path& suggested) {
+std::optional<std::filesystem::path> PlanDialogs::AskSavePath(const std::filesystem::path& suggested) {
   return AskPath(owner_, true, suggested);
 }
 
-void Win32PlanDialogs::ShowFileProblem(std::string_view message) {
+void PlanDialogs::ShowFileProblem(std::string_view message) {
   MessageBoxW(owner_, Widen(message).c_str(), kPlanBoxCaption, MB_OK | MB_ICONSTOP);
 }
 
-}  // namespace anod
+}  // namespace anod::win32

@@ -14,9 +14,9 @@
 
 #include "ui/planner/plan_document.h"
 
-namespace anod {
+namespace anod::win32 {
 
-class Win32PlanDialogs final : public PlanDocumentServices {
+class PlanDialogs final : public PlanDocumentServices {
  public:
   void SetOwner(HWND owner) { owner_ = owner; }
 
@@ -32,4 +32,4 @@ class Win32PlanDialogs final : public PlanDocumentServices {
 // The captions of the planner's boxes.
 inline constexpr const wchar_t* kPlanBoxCaption = L"Plan de bain";
 
-}  // namespace anod
+}  // namespace anod::win32

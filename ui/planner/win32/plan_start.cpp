@@ -9,7 +9,7 @@
 #include "ui/planner/plan_document.h"
 #include "ui/planner/win32/plan_window.h"
 
-namespace anod {
+namespace anod::win32 {
 namespace {
 
 // Windows' file names ignore case: Explorer passes "BAIN.ANODPLAN" as typed.
@@ -56,4 +56,4 @@ int RunPlannerAlone(const PlanStart& start, int cmd_show) {
   return 0;
 }
 
-}  // namespace anod
+}  // namespace anod::win32

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-namespace anod {
+namespace anod::win32 {
 
 struct PlanStart {
   std::optional<std::filesystem::path> file;
@@ -34,4 +34,4 @@ std::vector<std::wstring> ProgramArguments();
 // new), run until it is closed; the process's exit code.
 int RunPlannerAlone(const PlanStart& start, int cmd_show);
 
-}  // namespace anod
+}  // namespace anod::win32

@@ -10,7 +10,7 @@
 #include "ui/planner/win32/plan_window_ids.h"
 #include "ui/planner/win32/wide_text.h"
 
-namespace anod {
+namespace anod::win32 {
 namespace {
 
 namespace ids = plan_ids;
@@ -838,4 +838,4 @@ LRESULT PlanWindow::Message(UINT message, WPARAM wparam, LPARAM lparam) {
   }
 }
 
-}  // namespace anod
+}  // namespace anod::win32

@@ -35,7 +35,7 @@
 #include "ui/planner/plan_editor.h"
 #include "ui/planner/win32/plan_dialogs.h"
 
-namespace anod {
+namespace anod::win32 {
 
 class PlanWindow {
  public:
@@ -99,7 +99,7 @@ class PlanWindow {
   void ShowTexts();
   void SetText(HWND control, const std::string& utf8);
 
-  Win32PlanDialogs dialogs_;
+  PlanDialogs dialogs_;
   PlanDocument document_{dialogs_};
   CalculatedSource calculated_;
   std::function<void()> destroyed_;
@@ -129,4 +129,4 @@ class PlanWindow {
   HWND last_focus_ = nullptr;
 };
 
-}  // namespace anod
+}  // namespace anod::win32

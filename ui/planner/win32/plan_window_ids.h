@@ -7,7 +7,7 @@
 
 #include "ui/planner/plan_editor.h"
 
-namespace anod::plan_ids {
+namespace anod::win32::plan_ids {
 
 // Commands: the menu, the accelerators and the buttons. IDOK and IDCANCEL
 // (1, 2), which the dialog manager sends for Enter and Escape, are none of
@@ -57,4 +57,4 @@ constexpr int Cell(std::size_t row, PlanColumn column) {
   return kCell + static_cast<int>(row) * kCellsPerRow + static_cast<int>(column);
 }
 
-}  // namespace anod::plan_ids
+}  // namespace anod::win32::plan_ids

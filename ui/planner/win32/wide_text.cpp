@@ -2,7 +2,7 @@
 
 #include <climits>
 
-namespace anod {
+namespace anod::win32 {
 
 std::wstring Widen(std::string_view utf8) {
   if (utf8.empty() || utf8.size() > INT_MAX) return {};
@@ -37,4 +37,4 @@ std::string WindowTextUtf8(HWND window) {
   return Narrow(text);
 }
 
-}  // namespace anod
+}  // namespace anod::win32

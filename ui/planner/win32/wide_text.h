@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-namespace anod {
+namespace anod::win32 {
 
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
@@ -22,4 +22,4 @@ std::wstring WindowsLines(std::string_view utf8);
 // A window's text, as UTF-8.
 std::string WindowTextUtf8(HWND window);
 
-}  // namespace anod
+}  // namespace anod::win32

@@ -77,7 +77,7 @@ void ChooseFile(QWidget& dialog, const QString& name) {
 
 class PlanWindowTest : public testing::Test {
  protected:
-  PlanWindowTest() : window_(new PlanWindow(true)) {
+  PlanWindowTest() : window_(new qt::PlanWindow(true)) {
     window_->setAttribute(Qt::WA_DeleteOnClose, false);
     window_->show();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
@@ -86,14 +86,14 @@ class PlanWindowTest : public testing::Test {
   QAbstractItemModel& Model() { return *window_->Table()->model(); }
   QModelIndex Cell(int row, PlanColumn column) { return Model().index(row, static_cast<int>(column)); }
 
-  std::unique_ptr<PlanWindow> window_;
+  std::unique_ptr<qt::PlanWindow> window_;
 };
 
 TEST_F(PlanWindowTest, AdapterShowsWhatTheEditorSays) {
   TypeWorkedRows(Editor());
   Editor().SetCellText(0, PlanColumn::kDimension2, "1,5x");  // refused
   Editor().SetRowShape(1, PlanShape::kSphere);               // one dimension
-  static_cast<PlanTableModel&>(Model()).Reload();
+  static_cast<qt::PlanTableModel&>(Model()).Reload();
   ASSERT_EQ(Model().rowCount(), 2);
   ASSERT_EQ(Model().columnCount(), static_cast<int>(kPlanColumnCount));
   for (int row = 0; row < 2; ++row) {
@@ -111,13 +111,13 @@ TEST_F(PlanWindowTest, AdapterShowsWhatTheEditorSays) {
       }
     }
   }
-  EXPECT_EQ(Cell(0, PlanColumn::kDimension2).data(Qt::BackgroundRole).value<QColor>(), RefusedFieldColor());
+  EXPECT_EQ(Cell(0, PlanColumn::kDimension2).data(Qt::BackgroundRole).value<QColor>(), qt::RefusedFieldColor());
   EXPECT_FALSE(Model().flags(Cell(1, PlanColumn::kDimension2)).testFlag(Qt::ItemIsEditable));
 }
 
 TEST_F(PlanWindowTest, HeaderFollowsTheCurrentRowsShape) {
   TypeWorkedRows(Editor());
-  static_cast<PlanTableModel&>(Model()).Reload();
+  static_cast<qt::PlanTableModel&>(Model()).Reload();
   for (const int row : {0, 1}) {
     window_->Table()->setCurrentIndex(Cell(row, PlanColumn::kQuantity));
     for (int c = 0; c < static_cast<int>(kPlanColumnCount); ++c) {
@@ -194,13 +194,13 @@ TEST_F(PlanWindowTest, RowKeysReachTheRowCommands) {
   };
   for (const RowKey& key : keys) {
     SCOPED_TRACE(key.name);
-    PlanWindow window;
+    qt::PlanWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     PlanEditor& editor = window.Document().Editor();
     editor.SetCellText(0, PlanColumn::kLabel, "a");
     editor.SetCellText(editor.AddRow(0), PlanColumn::kLabel, "b");
-    auto& model = static_cast<PlanTableModel&>(*window.Table()->model());
+    auto& model = static_cast<qt::PlanTableModel&>(*window.Table()->model());
     model.Reload();
     window.Table()->setCurrentIndex(model.index(0, static_cast<int>(PlanColumn::kLabel)));
     window.Table()->setFocus();
@@ -217,7 +217,7 @@ TEST_F(PlanWindowTest, FieldsAndCopyReachTheEditor) {
   rack.clear();
   QTest::keyClicks(&rack, "2x");
   EXPECT_EQ(Editor().SettingText(PlanSetting::kRack), "2x");
-  EXPECT_EQ(rack.palette().color(QPalette::Base), RefusedFieldColor());
+  EXPECT_EQ(rack.palette().color(QPalette::Base), qt::RefusedFieldColor());
   EXPECT_EQ(rack.toolTip().toStdString(), Editor().SettingProblem(PlanSetting::kRack));
   QTest::keyClick(&rack, Qt::Key_Backspace);
   EXPECT_TRUE(rack.toolTip().isEmpty());
@@ -230,7 +230,7 @@ TEST_F(PlanWindowTest, FileCommandsSaveOpenAndAsk) {
   QTemporaryDir folder;
   const QString name = folder.filePath(QString::fromUtf8("bain été"));
   TypeWorkedRows(Editor());
-  static_cast<PlanTableModel&>(Model()).Reload();
+  static_cast<qt::PlanTableModel&>(Model()).Reload();
 
   AnswerNextModal([&](QWidget& dialog) { ChooseFile(dialog, name); });
   window_->Command("save_as")->trigger();
@@ -242,7 +242,7 @@ TEST_F(PlanWindowTest, FileCommandsSaveOpenAndAsk) {
   EXPECT_FALSE(window_->Document().Modified());
 
   Editor().SetCellText(0, PlanColumn::kLabel, "encore");
-  static_cast<PlanTableModel&>(Model()).AnnounceChange();
+  static_cast<qt::PlanTableModel&>(Model()).AnnounceChange();
   AnswerNextModal([](QWidget& box) { ClickButton(box, "Annuler"); });
   EXPECT_FALSE(window_->close());
   AnswerNextModal([](QWidget& box) { QTest::keyClick(&box, Qt::Key_Escape); });

@@ -28,52 +28,52 @@ class MainWindowLink : public testing::Test {
   static void TearDownTestSuite() { UnregisterJPEGFormats(); }
   void SetUp() override {
     BuildMainWindow(host_, app_.Reporter(), Form1Description());
-    link_ = std::make_unique<MainWindowPlannerLink>(Form());
+    link_ = std::make_unique<win32::MainWindowPlannerLink>(Form());
   }
   void TearDown() override {
     link_.reset();
     host_.Destroy();
   }
-  TWin32Form& Form() { return *host_.Form(); }
+  win32::TForm1& Form() { return *host_.Form(); }
   void Calculate(const char* radius, const char* height) {
     SetWindowTextA(Form().ChildWindow("Edit1"), radius);
     SetWindowTextA(Form().ChildWindow("edt1"), height);
     RunCalculatorOnWindow(Form().Model(), CalculatorFor(Shape::kCylinder), app_.Reporter(), Form().Handle());
   }
-  PlanWindow& OpenPlanner() {
-    SendMessageW(Form().Handle(), WM_SYSCOMMAND, kPlanSystemCommand, 0);
+  win32::PlanWindow& OpenPlanner() {
+    SendMessageW(Form().Handle(), WM_SYSCOMMAND, win32::kPlanSystemCommand, 0);
     return *link_->Planner();
   }
 
   TApplication app_{"C:\\anodisation.exe"};
   Win32MainWindowHost host_{app_.Reporter()};
-  std::unique_ptr<MainWindowPlannerLink> link_;
+  std::unique_ptr<win32::MainWindowPlannerLink> link_;
 };
 
 TEST_F(MainWindowLink, SystemMenuEndsWithTheTwoCommands) {
   const HMENU menu = GetSystemMenu(Form().Handle(), FALSE);
   const int count = GetMenuItemCount(menu);
-  const UINT commands[] = {kPlanSystemCommand, kAboutSystemCommand};
+  const UINT commands[] = {win32::kPlanSystemCommand, win32::kAboutSystemCommand};
   ASSERT_EQ(MainWindowMenu().size(), 2u);
   for (int i = 0; i < 2; ++i) {
     wchar_t caption[64] = {};
     GetMenuStringW(menu, count - 2 + i, caption, 64, MF_BYPOSITION);
-    EXPECT_EQ(Narrow(caption), MainWindowMenu()[static_cast<std::size_t>(i)].caption);
+    EXPECT_EQ(win32::Narrow(caption), MainWindowMenu()[static_cast<std::size_t>(i)].caption);
     EXPECT_EQ(GetMenuItemID(menu, count - 2 + i), commands[i]);
   }
 }
 
 TEST_F(MainWindowLink, PlanCommandOpensThePlannerThenBringsItForward) {
   ASSERT_EQ(link_->Planner(), nullptr);
-  PlanWindow& planner = OpenPlanner();
+  win32::PlanWindow& planner = OpenPlanner();
   EXPECT_TRUE(IsWindowVisible(planner.Handle()));
-  EXPECT_EQ(WindowTextUtf8(planner.Handle()), planner.Document().Title());
+  EXPECT_EQ(win32::WindowTextUtf8(planner.Handle()), planner.Document().Title());
   EXPECT_EQ(&OpenPlanner(), &planner);
 }
 
 TEST_F(MainWindowLink, AboutCommandShowsTheAboutBox) {
   testing_support::BoxAnswerer box(Utf8ToCp1252(AboutCaption()));
-  SendMessageW(Form().Handle(), WM_SYSCOMMAND, kAboutSystemCommand, 0);
+  SendMessageW(Form().Handle(), WM_SYSCOMMAND, win32::kAboutSystemCommand, 0);
   box.Join();
   ASSERT_TRUE(box.Seen());
   const std::string about = Utf8ToCp1252(AboutText());
@@ -82,8 +82,8 @@ TEST_F(MainWindowLink, AboutCommandShowsTheAboutBox) {
 }
 
 TEST_F(MainWindowLink, TheLastCalculationBecomesTheAddedRow) {
-  PlanWindow& planner = OpenPlanner();
-  const HWND add = GetDlgItem(planner.Handle(), plan_ids::kAddCalculated);
+  win32::PlanWindow& planner = OpenPlanner();
+  const HWND add = GetDlgItem(planner.Handle(), win32::plan_ids::kAddCalculated);
   EXPECT_FALSE(IsWindowEnabled(add)) << "nothing calculated yet";
   Calculate("0", "10");  // a silent stop calculates nothing
   EXPECT_FALSE(link_->LastCalculated().has_value());
@@ -93,18 +93,18 @@ TEST_F(MainWindowLink, TheLastCalculationBecomesTheAddedRow) {
   EXPECT_EQ(link_->LastCalculated()->dimensions_cm, (std::vector<std::string>{"3", "10"}));
   EXPECT_TRUE(IsWindowEnabled(add));
   const std::size_t revision = planner.Document().Editor().Revision();
-  SendMessageW(planner.Handle(), WM_COMMAND, MAKEWPARAM(plan_ids::kAddCalculated, BN_CLICKED),
+  SendMessageW(planner.Handle(), WM_COMMAND, MAKEWPARAM(win32::plan_ids::kAddCalculated, BN_CLICKED),
                reinterpret_cast<LPARAM>(add));
   EXPECT_GT(planner.Document().Editor().Revision(), revision);
   const std::size_t last = planner.Document().Editor().RowCount() - 1;
   EXPECT_EQ(planner.Document().Editor().RowShape(last), PlanShape::kCylinder);
-  const HWND radius = GetDlgItem(planner.RowsPanel(), plan_ids::Cell(last, PlanColumn::kDimension1));
-  EXPECT_EQ(WindowTextUtf8(radius), planner.Document().Editor().CellText(last, PlanColumn::kDimension1));
+  const HWND radius = GetDlgItem(planner.RowsPanel(), win32::plan_ids::Cell(last, PlanColumn::kDimension1));
+  EXPECT_EQ(win32::WindowTextUtf8(radius), planner.Document().Editor().CellText(last, PlanColumn::kDimension1));
 }
 
 TEST_F(MainWindowLink, ClosingTheMainWindowAsksForThePlanFirst) {
   ShowWindow(Form().Handle(), SW_SHOWNA);
-  PlanWindow& planner = OpenPlanner();
+  win32::PlanWindow& planner = OpenPlanner();
   planner.Document().Editor().SetSettingText(PlanSetting::kRack, "20");
   {
     QuestionAnswerer answer(L"Annuler");

@@ -16,7 +16,7 @@
 
 namespace {
 
-namespace ids = anod::plan_ids;
+namespace ids = anod::win32::plan_ids;
 using anod::PlanColumn;
 
 void Print(const std::wstring& text) {
@@ -97,7 +97,7 @@ int wmain(int argc, wchar_t** argv) {
     HWND main = nullptr;
     for (int waited = 0; main == nullptr && waited < 20000; waited += 100, Sleep(100)) main = FindWindowW(nullptr, argv[2]);
     if (main == nullptr) return 1;
-    PostMessageW(main, WM_SYSCOMMAND, anod::kPlanSystemCommand, 0);
+    PostMessageW(main, WM_SYSCOMMAND, anod::win32::kPlanSystemCommand, 0);
     return FindPlanner() != nullptr ? 0 : 1;
   }
   const HWND planner = FindPlanner();

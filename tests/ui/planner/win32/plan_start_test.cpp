@@ -32,7 +32,7 @@ class PlanStartRows : public testing::TestWithParam<StartRow> {};
 
 TEST_P(PlanStartRows, OpensThePlannerAloneOnItsFile) {
   const StartRow& row = GetParam();
-  const std::optional<PlanStart> start = PlanStartFromArguments(row.arguments);
+  const std::optional<win32::PlanStart> start = win32::PlanStartFromArguments(row.arguments);
   ASSERT_EQ(start.has_value(), row.planner);
   if (!start) return;
   EXPECT_EQ(start->file.has_value(), !row.file.empty());

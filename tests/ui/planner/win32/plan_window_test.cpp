@@ -18,7 +18,12 @@
 namespace anod {
 namespace {
 
-namespace ids = plan_ids;
+namespace ids = win32::plan_ids;
+using win32::Narrow;
+using win32::PlanWindow;
+using win32::Widen;
+using win32::WindowsLines;
+using win32::WindowTextUtf8;
 
 void Pump() {
   MSG m;

@@ -22,7 +22,7 @@ class QuestionAnswerer {
       HWND box = nullptr;
       for (int waited = 0; box == nullptr && waited < 10000; waited += 20) {
         // Found once shown: its buttons are made while it is still hidden.
-        box = FindWindowW(nullptr, kPlanBoxCaption);
+        box = FindWindowW(nullptr, win32::kPlanBoxCaption);
         if (box != nullptr && !IsWindowVisible(box)) box = nullptr;
         if (box == nullptr) Sleep(20);
       }
