@@ -2,7 +2,7 @@
 # The installed planner end to end, under Wine on the virtual desktop
 # (DISPLAY set, a window manager running), in a prefix of its own: silent
 # install; the main window's system menu command "Plan de bain…" opens the
-# planner; the worked example typed in (plan_probe fills the controls with
+# planner; the worked example typed in (planner_probe fills the controls with
 # the messages typing sends) and read back: 1155.16 cm², 17327 mA, 31.2 min,
 # the supply's warning; Ctrl+S and a name without extension in the save
 # dialog; the planner and the main window closed with Alt+F4; the saved

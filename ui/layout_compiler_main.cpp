@@ -1,5 +1,5 @@
 // Build-time tool: compiles the window layout into its byte stream.
-//   anod_layout_compiler <source.layout> <output.bin>
+//   anod-layout-compiler <source.layout> <output.bin>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -22,7 +22,7 @@ std::string ReadAll(const std::filesystem::path& path) {
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::cerr << "usage: anod_layout_compiler <source.layout> <output.bin>\n";
+    std::cerr << "usage: anod-layout-compiler <source.layout> <output.bin>\n";
     return 2;
   }
   try {

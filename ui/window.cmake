@@ -2,20 +2,20 @@
 # stream carried as a C++ array, the reader that builds it, the window's model.
 
 # The byte stream's values, writer and cursor, with the reader's messages.
-add_library(anod_description_stream STATIC
+add_library(anod_window_description_stream STATIC
   ${CMAKE_CURRENT_LIST_DIR}/description_stream.cpp
   ${CMAKE_CURRENT_LIST_DIR}/read_messages.cpp
 )
-target_include_directories(anod_description_stream PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(anod_description_stream PUBLIC anod_core)
+target_include_directories(anod_window_description_stream PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(anod_window_description_stream PUBLIC anod_core)
 
 # The build-time compiler of the readable layout; pictures are written by the
 # pictures module's value writer.
-add_library(anod_layout_compiler_lib STATIC ${CMAKE_CURRENT_LIST_DIR}/layout_compiler.cpp)
-target_link_libraries(anod_layout_compiler_lib PUBLIC anod_description_stream PRIVATE anod_pictures)
+add_library(anod_window_layout_compiler STATIC ${CMAKE_CURRENT_LIST_DIR}/layout_compiler.cpp)
+target_link_libraries(anod_window_layout_compiler PUBLIC anod_window_description_stream PRIVATE anod_pictures)
 
-add_executable(anod_layout_compiler ${CMAKE_CURRENT_LIST_DIR}/layout_compiler_main.cpp)
-target_link_libraries(anod_layout_compiler PRIVATE anod_layout_compiler_lib)
+add_executable(anod-layout-compiler ${CMAKE_CURRENT_LIST_DIR}/layout_compiler_main.cpp)
+target_link_libraries(anod-layout-compiler PRIVATE anod_window_layout_compiler)
 
 set(ANOD_FORM1_SOURCE ${CMAKE_CURRENT_LIST_DIR}/form1.layout)
 set(ANOD_FORM1_STREAM ${CMAKE_CURRENT_BINARY_DIR}/form1.anw)
@@ -34,8 +34,8 @@ if(ANOD_FORM1_STREAM_FROM)
 else()
   add_custom_command(
     OUTPUT ${ANOD_FORM1_STREAM}
-    COMMAND anod_layout_compiler ${ANOD_FORM1_SOURCE} ${ANOD_FORM1_STREAM}
-    DEPENDS anod_layout_compiler ${ANOD_FORM1_SOURCE}
+    COMMAND anod-layout-compiler ${ANOD_FORM1_SOURCE} ${ANOD_FORM1_STREAM}
+    DEPENDS anod-layout-compiler ${ANOD_FORM1_SOURCE}
             ${ANOD_ART_DIR}/cylinder.jpg ${ANOD_ART_DIR}/box.jpg ${ANOD_ART_DIR}/sphere.jpg
             ${ANOD_ART_DIR}/pyramid.jpg ${ANOD_ART_DIR}/degreasing.jpg ${ANOD_ART_DIR}/electrolysis.jpg
             ${ANOD_ART_DIR}/colouring.jpg ${ANOD_ART_DIR}/fixing.jpg ${ANOD_ART_DIR}/icon.ico
@@ -54,7 +54,7 @@ add_custom_command(
   VERBATIM)
 
 # The window's model: built from the description, with its rules; no toolkit.
-add_library(anod_window_model STATIC
+add_library(anod_window STATIC
   ${ANOD_FORM1_SOURCE_CPP}
   ${CMAKE_CURRENT_LIST_DIR}/property_values.cpp
   ${CMAKE_CURRENT_LIST_DIR}/description_reader.cpp
@@ -70,5 +70,5 @@ add_library(anod_window_model STATIC
   ${CMAKE_CURRENT_LIST_DIR}/form_model.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_builder.cpp
 )
-target_include_directories(anod_window_model PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(anod_window_model PUBLIC anod_description_stream anod_pictures anod_widgets)
+target_include_directories(anod_window PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(anod_window PUBLIC anod_window_description_stream anod_pictures anod_widgets)

@@ -3,7 +3,7 @@
 // first complete paint (the probe quits right after it), and the peak
 // resident memory of the process.
 //
-//   bench_startup [--benchmark_repetitions=N]
+//   app_startup_bench [--benchmark_repetitions=N]
 //
 // Both programs run on the same Qt platform: the caller's display when
 // there is one, else the offscreen platform with one 1280 x 1024 screen
@@ -13,7 +13,7 @@
 // The instructions to the first paint are counted with callgrind on an X
 // display of that size (Xvfb -screen 0 1280x1024x24), the probe alone, the
 // whole process:
-//   DISPLAY=:N valgrind --tool=callgrind build/bench/app/anodisation_first_paint
+//   DISPLAY=:N valgrind --tool=callgrind build/bench/app/app_first_paint
 // (the "Collected" line of the parent process; the forked child it also
 // reports is the D-Bus library trying to start a session bus, with no
 // session bus there).
@@ -74,9 +74,9 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen:configfile=" ANOD_OFFSCREEN_SCREEN, 1);
   }
   const std::string dir = ANOD_BENCH_DIR;
-  benchmark::RegisterBenchmark("StartUp/bare_qt_window", StartUp, dir + "/bare_window")
+  benchmark::RegisterBenchmark("StartUp/bare_qt_window", StartUp, dir + "/app_bare_window")
       ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
-  benchmark::RegisterBenchmark("StartUp/anodisation", StartUp, dir + "/anodisation_first_paint")
+  benchmark::RegisterBenchmark("StartUp/anodisation", StartUp, dir + "/app_first_paint")
       ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

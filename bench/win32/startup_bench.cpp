@@ -4,7 +4,7 @@
 // and painted; then its windows are closed. Each program runs `runs` times;
 // the median and the quartiles are printed, in milliseconds.
 //
-//   startup_bench.exe 15 anodisation.exe bare_window.exe
+//   win32_startup_bench.exe 15 anodisation.exe win32_bare_window.exe
 #include <windows.h>
 
 #include <algorithm>
@@ -46,7 +46,7 @@ double OneRun(const std::string& program) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: startup_bench RUNS PROGRAM...\n");
+    std::fprintf(stderr, "usage: win32_startup_bench RUNS PROGRAM...\n");
     return 2;
   }
   const int runs = std::max(1, std::atoi(argv[1]));

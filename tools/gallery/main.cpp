@@ -1,4 +1,4 @@
-// anod_gallery [OUTPUT.png [ZOOMED.png]]: renders the colored button gallery
+// anod-gallery [OUTPUT.png [ZOOMED.png]]: renders the colored button gallery
 // (default gallery.png) and the main window's button states magnified three
 // times (default gallery-main.png).
 #include <QApplication>
@@ -13,11 +13,11 @@ int main(int argc, char** argv) {
   const char* out = argc > 1 ? argv[1] : "gallery.png";
   const char* zoomed = argc > 2 ? argv[2] : "gallery-main.png";
   if (!anod::RenderGallery().save(out)) {
-    std::fprintf(stderr, "anod_gallery: cannot write %s\n", out);
+    std::fprintf(stderr, "anod-gallery: cannot write %s\n", out);
     return 1;
   }
   if (!anod::RenderMainButtonStates(3).save(zoomed)) {
-    std::fprintf(stderr, "anod_gallery: cannot write %s\n", zoomed);
+    std::fprintf(stderr, "anod-gallery: cannot write %s\n", zoomed);
     return 1;
   }
   std::printf("%s\n%s\n", out, zoomed);

@@ -1,7 +1,7 @@
 // Renders the main window to a PNG, for looking at it beside its
 // description:
-//   render_window out.png            the client area, grabbed off screen
-//   render_window --show SECONDS     shows the window (for a screenshot of
+//   ui_render_window out.png            the client area, grabbed off screen
+//   ui_render_window --show SECONDS     shows the window (for a screenshot of
 //                                    the whole frame under a real display)
 #include <QApplication>
 #include <QTimer>

@@ -1,10 +1,10 @@
-// plan_probe.exe: drives the planner of another process through its
+// planner_probe.exe: drives the planner of another process through its
 // controls, for the end-to-end test of the installed program. Every wait is
 // bounded; the exit code is 1 when the window is not found in time.
-//   plan_probe open-from-main MAIN_TITLE   "Plan de bain…" of the main window's system menu
-//   plan_probe fill                         types the worked example
-//   plan_probe read                         prints the title, the row areas and the load's lines
-//   plan_probe wait-title TEXT              until the planner's title ends with TEXT
+//   planner_probe open-from-main MAIN_TITLE   "Plan de bain…" of the main window's system menu
+//   planner_probe fill                         types the worked example
+//   planner_probe read                         prints the title, the row areas and the load's lines
+//   planner_probe wait-title TEXT              until the planner's title ends with TEXT
 // Texts are printed in UTF-8, one a line.
 #include <windows.h>
 
