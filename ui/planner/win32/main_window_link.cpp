@@ -99,12 +99,15 @@ LRESULT CALLBACK MainWindowPlannerLink::Subclass(HWND window, UINT message, WPAR
 
 // The main window's loop takes messages with GetMessageA and knows nothing
 // of the planner: its accelerators and dialog keys are offered here, and a
-// message they took becomes WM_NULL for the loop.
+// message they took becomes WM_NULL for the loop. This hook is a Unicode one,
+// so it sees each message before the loop's ANSI copy is made: handed on as
+// Unicode, an "Ω" typed into the planner arrives whole (read as ANSI, its
+// low byte made it "©").
 LRESULT CALLBACK MainWindowPlannerLink::GetMessageHook(int code, WPARAM remove, LPARAM message) {
   if (code == HC_ACTION && remove == PM_REMOVE && running_link != nullptr) {
     if (PlanWindow* planner = running_link->Planner()) {
       auto* taken = reinterpret_cast<MSG*>(message);
-      if (planner->PreTranslate(*taken, true)) {
+      if (planner->PreTranslate(*taken)) {
         taken->message = WM_NULL;
         taken->wParam = 0;
         taken->lParam = 0;

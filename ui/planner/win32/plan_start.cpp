@@ -49,7 +49,7 @@ int RunPlannerAlone(const PlanStart& start, int cmd_show) {
   }
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (planner.PreTranslate(message, false)) continue;
+    if (planner.PreTranslate(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -706,13 +706,11 @@ bool PlanWindow::KeyDown(const MSG& message) {
   }
 }
 
-bool PlanWindow::PreTranslate(MSG& message, bool ansi) {
+bool PlanWindow::PreTranslate(MSG& message) {
   if (window_ == nullptr || (message.hwnd != window_ && IsChild(window_, message.hwnd) == 0)) return false;
-  if (ansi ? TranslateAcceleratorA(window_, accelerators_, &message) : TranslateAcceleratorW(window_, accelerators_, &message)) {
-    return true;
-  }
+  if (TranslateAcceleratorW(window_, accelerators_, &message) != 0) return true;
   if (message.message == WM_KEYDOWN && KeyDown(message)) return true;
-  return (ansi ? IsDialogMessageA(window_, &message) : IsDialogMessageW(window_, &message)) != 0;
+  return IsDialogMessageW(window_, &message) != 0;
 }
 
 void PlanWindow::Show(int cmd_show) {

@@ -58,9 +58,8 @@ class PlanWindow {
   // Shows, restores and activates the window.
   void Show(int cmd_show);
   // The window's accelerators, the table's keys and the dialog keys for a
-  // message of the loop: true when taken. `ansi`: the loop took it with
-  // GetMessageA (the main window's loop), so its characters are ANSI.
-  bool PreTranslate(MSG& message, bool ansi);
+  // message of the loop, in its Unicode form: true when taken.
+  bool PreTranslate(MSG& message);
   // Shows the model as it is now: after a change made outside the window,
   // or when the main window calculated a part.
   void Refresh();

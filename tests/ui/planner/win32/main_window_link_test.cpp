@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "app/calculator_wiring.h"
 #include "app/win32/application.h"
 #include "app/win32/main_window_host.h"
@@ -100,6 +102,18 @@ TEST_F(MainWindowLink, TheLastCalculationBecomesTheAddedRow) {
   EXPECT_EQ(planner.Document().Editor().RowShape(last), PlanShape::kCylinder);
   const HWND radius = GetDlgItem(planner.RowsPanel(), win32::plan_ids::Cell(last, PlanColumn::kDimension1));
   EXPECT_EQ(win32::WindowTextUtf8(radius), planner.Document().Editor().CellText(last, PlanColumn::kDimension1));
+}
+
+// The main window's loop takes messages as ANSI; a character beyond the ANSI
+// code page typed into the planner (here by an input method, as WM_CHAR)
+// must still reach it whole.
+TEST_F(MainWindowLink, ThePlannerGetsWholeCharactersThroughTheMainLoop) {
+  win32::PlanWindow& planner = OpenPlanner();
+  const HWND label = GetDlgItem(planner.RowsPanel(), win32::plan_ids::Cell(0, PlanColumn::kLabel));
+  for (const wchar_t c : std::wstring_view(L"\u03A9 \u20AC\u00E9")) PostMessageW(label, WM_CHAR, c, 1);
+  PostQuitMessage(0);
+  host_.RunLoop();
+  EXPECT_EQ(planner.Document().Editor().CellText(0, PlanColumn::kLabel), "\u03A9 \u20AC\u00E9");
 }
 
 TEST_F(MainWindowLink, ClosingTheMainWindowAsksForThePlanFirst) {

@@ -55,7 +55,7 @@ class PlanWindowShell : public testing::Test {
   void Do(int command) { SendMessageW(window_.Handle(), WM_COMMAND, command, 0); }
   void Key(WPARAM key) {
     MSG m{GetFocus(), WM_KEYDOWN, key, 1, 0, {}};
-    if (!window_.PreTranslate(m, false)) {
+    if (!window_.PreTranslate(m)) {
       TranslateMessage(&m);
       DispatchMessageW(&m);
     }
