@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 
@@ -31,26 +32,28 @@ TEST_P(UnhandledFailureTextTest, FillsTheTemplate) {
   EXPECT_EQ(UnhandledFailureText(row.class_name, "anodisation", row.offset, row.message), row.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Reports, UnhandledFailureTextTest,
-    testing::Values(
-        UnhandledTextCase{"EReadError_message_without_period", "EReadError", 0x1A2B,
-                          "Erreur de lecture du flux",
-                          "Exception EReadError dans le module anodisation dans 00001A2B.\r\n"
-                          "Erreur de lecture du flux.\r\n"},
-        UnhandledTextCase{"message_ending_in_period", "EReadError", 0x10, "Fin.",
-                          "Exception EReadError dans le module anodisation dans 00000010.\r\n"
-                          "Fin.\r\n"},
-        // Unlike the failure box, any last character but "." gets one.
-        UnhandledTextCase{"message_ending_in_bang", "Exception", 0, "Non !",
-                          "Exception Exception dans le module anodisation dans 00000000.\r\n"
-                          "Non !.\r\n"},
-        UnhandledTextCase{"non_failure_has_no_message", "std::runtime_error", 0xABCDEF12, "",
-                          "Exception std::runtime_error dans le module anodisation dans ABCDEF12.\r\n"
-                          "\r\n"},
-        UnhandledTextCase{"offset_beyond_eight_digits", "EAbort", 0x123456789, "",
-                          "Exception EAbort dans le module anodisation dans 123456789.\r\n\r\n"}),
-    testing::PrintToStringParamName());
+const UnhandledTextCase kUnhandledTexts[] = {
+    UnhandledTextCase{"EReadError_message_without_period", "EReadError", 0x1A2B, "Erreur de lecture du flux",
+                      "Exception EReadError dans le module anodisation dans 00001A2B.\r\n"
+                      "Erreur de lecture du flux.\r\n"},
+    UnhandledTextCase{"message_ending_in_period", "EReadError", 0x10, "Fin.",
+                      "Exception EReadError dans le module anodisation dans 00000010.\r\n"
+                      "Fin.\r\n"},
+    // Unlike the failure box, any last character but "." gets one.
+    UnhandledTextCase{"message_ending_in_bang", "Exception", 0, "Non !",
+                      "Exception Exception dans le module anodisation dans 00000000.\r\n"
+                      "Non !.\r\n"},
+    UnhandledTextCase{"non_failure_has_no_message", "std::runtime_error", 0xABCDEF12, "",
+                      "Exception std::runtime_error dans le module anodisation dans ABCDEF12.\r\n"
+                      "\r\n"},
+#if UINTPTR_MAX > 0xFFFFFFFFu  // a 32-bit program's offsets all fit in eight digits
+    UnhandledTextCase{"offset_beyond_eight_digits", "EAbort", 0x123456789, "",
+                      "Exception EAbort dans le module anodisation dans 123456789.\r\n\r\n"},
+#endif
+};
+
+INSTANTIATE_TEST_SUITE_P(Reports, UnhandledFailureTextTest, testing::ValuesIn(kUnhandledTexts),
+                         testing::PrintToStringParamName());
 
 class ECancelled : public EAbort {
   using EAbort::EAbort;
