@@ -27,15 +27,22 @@ shot() { import -window root "$work/$1.png"; }
 same() { cmp -s <(convert "$work/$1.png" rgb:-) <(convert "$work/$2.png" rgb:-); }
 differs() { ! same "$1" "$2"; }
 # Takes screenshots until two in a row agree: everything asked for is painted.
+# When they never do, the last two are kept as NAME.unsettled.png and
+# NAME.unsettled.next.png (a retry does not overwrite them) and the failure
+# names the rectangle where they differ.
 settle() {
   shot "$1"
   for _ in $(seq 1 50); do
     sleep "$settle_pause"
     shot "$1.next"
     if same "$1" "$1.next"; then rm -f "$work/$1.next.png"; return 0; fi
+    cp "$work/$1.png" "$work/$1.unsettled.png"
     mv "$work/$1.next.png" "$work/$1.png"
   done
-  fail "the screen never settled for $1"
+  cp "$work/$1.png" "$work/$1.unsettled.next.png"
+  fail "the screen never settled for $1: the last two screenshots differ in" \
+    "$(convert "$work/$1.unsettled.png" "$work/$1.unsettled.next.png" -compose difference -composite -trim \
+      -format '%wx%h%O' info:-)"
 }
 crop() {  # crop shot x y w h name: a client rectangle of the window
   convert "$work/$1.png" -crop "$4x$5+$((win_x + $2))+$((win_y + $3))" +repage "$work/$6.png"
